@@ -1,0 +1,29 @@
+# The 32-bit Windows build: the library, the resources, the demonstration
+# program and the Windows tests, which ctest runs under Wine.
+enable_language(RC)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -O coff")
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+add_compile_definitions(UNICODE _UNICODE WINVER=0x0601 _WIN32_WINNT=0x0601)
+# The runtime is linked in so every .exe runs on its own.
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+file(GLOB_RECURSE VO_WIN32_SOURCES CONFIGURE_DEPENDS
+    ${PROJECT_SOURCE_DIR}/src/window/vo*.cpp
+    ${PROJECT_SOURCE_DIR}/src/control/*.cpp
+    ${PROJECT_SOURCE_DIR}/src/widgets/*.cpp
+    ${PROJECT_SOURCE_DIR}/src/demo/*.cpp
+    ${PROJECT_SOURCE_DIR}/src/app/Application.cpp)
+get_target_property(VO_CORE_SOURCES vo_core SOURCES)
+foreach(core ${VO_CORE_SOURCES})
+    list(REMOVE_ITEM VO_WIN32_SOURCES ${PROJECT_SOURCE_DIR}/${core})
+endforeach()
+add_library(vo_controls STATIC ${VO_WIN32_SOURCES})
+target_link_libraries(vo_controls PUBLIC vo_core msimg32 gdi32 user32 gdiplus comctl32 shell32 ole32)
+
+include(cmake/resources.cmake)
+
+add_executable(VoDemo WIN32 src/app/main.cpp)
+target_link_options(VoDemo PRIVATE -municode)
+target_link_libraries(VoDemo PRIVATE vo_controls vo_resources)
+
+add_subdirectory(tests)

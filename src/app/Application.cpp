@@ -1,0 +1,87 @@
+#include "app/Application.h"
+
+#include <sstream>
+#include <stdexcept>
+
+#include "app/Placement.h"
+#include "demo/DemoWindowI.h"
+#include "demo/DemoWindowII.h"
+#include "demo/DemoWindowIII.h"
+
+const wchar_t* const Application::kInstanceName = L"oneInstanceRandomName1234567890";
+
+Application::~Application() {
+    if (markerWindow != nullptr) DestroyWindow(markerWindow);
+}
+
+bool Application::AnotherInstanceRuns() const {
+    return FindWindowW(nullptr, instanceName.c_str()) != nullptr;
+}
+
+void Application::CreateMarker() {
+    markerWindow = CreateWindowExW(0, L"Static", instanceName.c_str(), 0, 0, 0, 100, 100, nullptr,
+                                   nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+int Application::Run() {
+    BOOL result;
+    while ((result = GetMessageW(&message, nullptr, 0, 0)) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    if (result == -1) {
+        std::ostringstream text;
+        text << GetLastError();
+        throw std::runtime_error(text.str());
+    }
+    return static_cast<int>(message.wParam);
+}
+
+namespace {
+void ShowErrorBox(const char* text, const char* caption) {
+    MessageBoxA(nullptr, text, caption, MB_TOPMOST | MB_TASKMODAL | MB_ICONERROR);
+}
+}  // namespace
+
+int RunApplication(const ProgramBody& body) {
+    Application application;
+    application.instanceName = Application::kInstanceName;
+    try {
+        if (application.AnotherInstanceRuns()) return 0;
+        application.CreateMarker();
+        return body(application);
+    } catch (const std::runtime_error& error) {
+        ShowErrorBox(error.what(), "Runtime Error");
+    } catch (const std::logic_error& error) {
+        ShowErrorBox(error.what(), "Logic Error");
+    } catch (...) {
+        ShowErrorBox("Unhandled Exception", "Unknown Error");
+    }
+    return -1;
+}
+
+namespace {
+void MoveTo(voAbstractWindow& window, const vo::ScreenPoint& place) {
+    window.x = place.x;
+    window.y = place.y;
+    SetWindowPos(window.window, nullptr, place.x, place.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+}  // namespace
+
+int RunDemonstration(Application& application) {
+    DemoWindowI first;
+    DemoWindowII second;
+    DemoWindowIII third;
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    const auto places = vo::PlaceInL(screenWidth, screenHeight, {first.width, first.height},
+                                     {second.width, second.height}, {third.width, third.height});
+    MoveTo(first, places[0]);
+    MoveTo(second, places[1]);
+    MoveTo(third, places[2]);
+    first.Show(true);
+    second.Show(true);
+    third.Show(true);
+    return application.Run();
+}

@@ -1,0 +1,100 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "control/ControlLogic.h"
+#include "window/GdiHandles.h"
+#include "window/HandleRegistry.h"
+#include "window/voAbstractWindow.h"
+
+// Base of every child control: owns one native window of the shared class
+// "voAbstractControlClass", keeps the geometry, visibility, focus, toggle and
+// background state all controls share, and talks to the parent with
+// background requests (WM_NOTIFY) and click notifications (WM_COMMAND).
+class voAbstractControl {
+public:
+    voAbstractControl(HWND parent, std::uint16_t identifier, DWORD style);
+    virtual ~voAbstractControl() noexcept(false);
+    voAbstractControl(const voAbstractControl&) = delete;
+    voAbstractControl& operator=(const voAbstractControl&) = delete;
+
+    virtual HWND GetHandle();
+    virtual void SetChecked(bool checked);
+    virtual bool SetSize(int width, int height);
+    virtual bool SetPosition(int x, int y, bool apply);
+    virtual void SetBackgroundColor(COLORREF colour);
+    virtual bool LoadBackground(const std::wstring& resourceName, int width, int height);
+    virtual void SetBackground(HBITMAP bitmap);
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+    bool Show(bool show);
+    bool Redraw(bool force);
+    void TrackMouseLeave();
+
+    // Background painters, each covering the whole control in `dc`.
+    bool DrawGradientSlice(HDC dc);
+    bool FillBackgroundColor(HDC dc);
+    bool FillBackgroundBitmap(HDC dc);
+    // The parent's gradient behind the control; the caller deletes it.
+    HBITMAP CreateGradientSlice();
+
+    HWND ownWindow = nullptr;
+    HWND parentWindow = nullptr;
+    std::uint16_t controlId = 0;
+    HINSTANCE moduleInstance = nullptr;
+    int kind = 0;
+    bool focused = false;
+    bool visible = false;
+    bool toggleMode = false;
+    bool checked = false;
+    COLORREF backgroundColour = 0xFFFFFF;
+    Bitmap backgroundBitmap;
+    bool parentGradientKnown = false;
+    int parentWidth = 0;
+    int parentHeight = 0;
+    COLORREF gradientStart = 0;
+    COLORREF gradientEnd = 0;
+    bool gradientHorizontal = false;
+    int backgroundMode = vo::kBackgroundGradient;
+    int width = 0;
+    int height = 0;
+    bool mouseTracking = false;
+    int x = 0;
+    int y = 0;
+    // Every control composites its pieces with their own per-pixel alpha.
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+
+    static const wchar_t* const kClassName;
+    static HandleRegistry<HWND, voAbstractControl>& Registry();
+
+protected:
+    // A subclass's WindowProc: its own map first, then this base's handling.
+    template <class Derived>
+    LRESULT Route(voMessageMap<Derived>& map, UINT message, WPARAM wParam, LPARAM lParam) {
+        LRESULT result = 0;
+        if (map.Dispatch(static_cast<Derived&>(*this), message, wParam, lParam, result)) return result;
+        return voAbstractControl::WindowProc(message, wParam, lParam);
+    }
+
+    // The paint frame every skinned control enters from WM_PAINT: background
+    // by mode into a memory bitmap, PaintContent on top, one copy to the window.
+    LRESULT PaintFrame();
+    virtual void PaintContent(HDC dc);
+
+    // WM_KILLFOCUS handler that tells the parent where the focus went.
+    LRESULT ForwardFocusLoss(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // WM_COMMAND to the parent: identifier in the low word, `code` in the high.
+    void NotifyParent(std::uint16_t code = 0);
+    void NotifyParent(std::uint16_t code, LPARAM lParam);
+
+    bool SendBackgroundRequest(int code);
+    bool RepaintNow();
+
+private:
+    static void RegisterClassOnce(HINSTANCE instance);
+    static LRESULT CALLBACK ClassWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    bool PaintBackground(HDC dc);
+};

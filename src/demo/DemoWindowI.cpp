@@ -1,0 +1,3 @@
+#include "demo/DemoWindowI.h"
+
+DemoWindowI::DemoWindowI() { SetSize(370, 340); }

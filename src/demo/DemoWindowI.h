@@ -1,0 +1,7 @@
+#pragma once
+#include "window/voAbstractGradientWindow.h"
+
+class DemoWindowI : public voAbstractGradientWindow {
+public:
+    DemoWindowI();
+};

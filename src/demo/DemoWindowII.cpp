@@ -1,0 +1,3 @@
+#include "demo/DemoWindowII.h"
+
+DemoWindowII::DemoWindowII() { SetSize(370, 340); }

@@ -1,0 +1,7 @@
+#pragma once
+#include "window/voAbstractGradientWindow.h"
+
+class DemoWindowII : public voAbstractGradientWindow {
+public:
+    DemoWindowII();
+};

@@ -1,0 +1,3 @@
+#include "demo/DemoWindowIII.h"
+
+DemoWindowIII::DemoWindowIII() { SetSize(370, 340); }

@@ -1,0 +1,7 @@
+#pragma once
+#include "window/voAbstractGradientWindow.h"
+
+class DemoWindowIII : public voAbstractGradientWindow {
+public:
+    DemoWindowIII();
+};

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# The built program on a 1920 x 1080 private display: its three windows form
+# the L, a second start leaves at once with 0, a close request ends it with 0.
+set -uo pipefail
+demo="$1"
+probe="$2"
+source "$(dirname "$0")/../../tools/wine-env.sh"
+vo_use_private_display || exit 1
+vo_prepare_wine
+fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
+
+cd "$(dirname "$demo")"
+wine "$demo" &
+pid=$!
+
+geometry=$(wine "$probe" wait 3 20000) || fail "the three windows did not appear: $geometry"
+expected=$'590 200 370 340\n960 200 370 340\n590 540 370 340'
+[ "$(echo "$geometry" | tr -d '\r')" = "$expected" ] || fail "windows at"$'\n'"$geometry"
+echo "windows in place:"; echo "$geometry"
+
+start=$(date +%s%N)
+timeout 30 wine "$demo"
+second=$?
+elapsed_ms=$(( ($(date +%s%N) - start) / 1000000 ))
+[ $second -eq 0 ] || fail "a second start exited with $second"
+[ "$(wine "$probe" count | tr -d '\r')" = 3 ] || fail "a second start changed the windows"
+kill -0 "$pid" 2>/dev/null || fail "the first copy ended when the second started"
+echo "second start exited 0 after ${elapsed_ms} ms"
+
+wine "$probe" close || fail "no window to close"
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "the program still runs after a close request"
+wait "$pid"
+code=$?
+[ $code -eq 0 ] || { echo "FAIL: exit code $code after close"; exit 1; }
+echo "closed: exit code 0"
