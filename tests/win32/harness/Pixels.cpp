@@ -13,8 +13,6 @@ PixelImage ReadWindowPixels(HWND window) {
     PixelImage image;
     RECT client{};
     GetClientRect(window, &client);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
     image.width = client.right;
     image.height = client.bottom;
     if (image.width <= 0 || image.height <= 0) return image;
@@ -27,17 +25,18 @@ PixelImage ReadWindowPixels(HWND window) {
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    WindowDC screen(nullptr);
-    Bitmap target(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    MemoryDC memory(screen.Get());
+    // The window's own DC reads its surface, so other windows that overlap it
+    // on the shared test display do not show through.
+    WindowDC source(window);
+    Bitmap target(CreateDIBSection(source.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    MemoryDC memory(source.Get());
     if (!target || !memory) return image;
     {
         SelectedObject selected(memory.Get(), target.Get());
-        BitBlt(memory.Get(), 0, 0, image.width, image.height, screen.Get(), origin.x, origin.y,
-               SRCCOPY);
+        BitBlt(memory.Get(), 0, 0, image.width, image.height, source.Get(), 0, 0, SRCCOPY);
     }
-    const auto* source = static_cast<const std::uint32_t*>(bits);
-    image.pixels.assign(source, source + static_cast<std::size_t>(image.width) * image.height);
+    const auto* read = static_cast<const std::uint32_t*>(bits);
+    image.pixels.assign(read, read + static_cast<std::size_t>(image.width) * image.height);
     for (auto& pixel : image.pixels) pixel &= 0x00FFFFFF;
     return image;
 }

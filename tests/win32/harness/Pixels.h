@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-// What a window shows, read back from the screen into 0x00RRGGBB pixels.
+// What a window shows, read back from its surface into 0x00RRGGBB pixels.
 struct PixelImage {
     int width = 0;
     int height = 0;
@@ -15,7 +15,7 @@ struct PixelImage {
     bool Empty() const { return pixels.empty(); }
 };
 
-// Reads the window's client area as it stands on the screen. Paint the window
+// Reads the window's client area as painted. Paint the window
 // first (UpdateWindow or PumpMessages).
 PixelImage ReadWindowPixels(HWND window);
 
