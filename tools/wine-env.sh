@@ -47,6 +47,15 @@ REG
   done
 }
 
+# Whether this prefix's services already run (other prefixes may have theirs).
+vo_services_running() {
+  local pid
+  for pid in $(pgrep -f 'system32.services.exe'); do
+    tr '\0' '\n' < "/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && return 0
+  done
+  return 1
+}
+
 # Creates the prefix once, then keeps a wineserver alive.
 vo_prepare_wine() {
   vo_lock
@@ -61,8 +70,6 @@ vo_prepare_wine() {
   wineserver -p >/dev/null 2>&1 || true
   # Start Wine's background services here, with no inherited output, so they
   # never hold a caller's pipe (ctest waits for every writer to close).
-  if ! pgrep -f 'system32.services.exe' >/dev/null 2>&1; then
-    wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
-  fi
+  vo_services_running || wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
   vo_unlock
 }
