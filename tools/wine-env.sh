@@ -28,6 +28,9 @@ vo_use_private_display() {
 }
 
 vo_configure_fonts() {
+  # Wine's own Tahoma ships outside the prefix's font folder, where it looks.
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp -f /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   local reg="$WINEPREFIX/vo-fonts.reg"
   cat > "$reg" <<'REG'
 REGEDIT4
