@@ -62,13 +62,13 @@ vo_services_running() {
 # Creates the prefix once, then keeps a wineserver alive.
 vo_prepare_wine() {
   vo_lock
-  if [ ! -f "$WINEPREFIX/.vo-ready" ]; then
+  if [ ! -f "$WINEPREFIX/.vo-ready-fonts2" ]; then
     echo "creating the Wine prefix in $WINEPREFIX" >&2
     mkdir -p "$WINEPREFIX"
     DISPLAY= wineboot -i >/dev/null 2>&1 || true
     vo_configure_fonts
     wineserver -w
-    touch "$WINEPREFIX/.vo-ready"
+    touch "$WINEPREFIX/.vo-ready-fonts2"
   fi
   wineserver -p >/dev/null 2>&1 || true
   # Start Wine's background services here, with no inherited output, so they
