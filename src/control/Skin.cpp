@@ -50,11 +50,13 @@ void DrawCaption(HDC dc, const std::wstring& text, RECT area, const CaptionFont&
               vo::CaptionFormatFlags(style.horizontal, style.vertical, style.lineMode));
 }
 
-SIZE MeasureCaption(HWND window, const std::wstring& text, const CaptionFont& font) {
+SIZE MeasureCaption(HWND window, const std::wstring& text, const CaptionFont& font,
+                    TEXTMETRICW* metrics) {
     SIZE extent{0, 0};
     WindowDC dc(window);
     Font created = CreateCaptionFont(font);
     SelectedObject selected(dc.Get(), created.Get());
     GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    if (metrics != nullptr && GetTextMetricsW(dc.Get(), metrics) == FALSE) *metrics = TEXTMETRICW{};
     return extent;
 }

@@ -52,5 +52,7 @@ struct CaptionStyle {
 void DrawCaption(HDC dc, const std::wstring& text, RECT area, const CaptionFont& font,
                  const CaptionStyle& style);
 
-// Width and height of `text` in `font`, measured on the window's DC.
-SIZE MeasureCaption(HWND window, const std::wstring& text, const CaptionFont& font);
+// Width and height of `text` in `font`, measured on the window's DC; the
+// font's metrics too when `metrics` is given.
+SIZE MeasureCaption(HWND window, const std::wstring& text, const CaptionFont& font,
+                    TEXTMETRICW* metrics = nullptr);

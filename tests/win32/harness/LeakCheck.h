@@ -3,20 +3,40 @@
 // delete functions this executable imports from gdi32 and user32 (Wine's
 // GetGuiResources always answers 0, and the library's own bookkeeping is
 // what is under test).
+#include <ostream>
+#include <string>
+
 struct GdiCounts {
     long objects = 0;         // pens, brushes, bitmaps, fonts, regions, loaded images
     long deviceContexts = 0;  // memory DCs and GetDC/BeginPaint DCs not yet released
     bool operator==(const GdiCounts& other) const {
         return objects == other.objects && deviceContexts == other.deviceContexts;
     }
+    bool operator!=(const GdiCounts& other) const { return !(*this == other); }
 };
 
+inline std::ostream& operator<<(std::ostream& out, const GdiCounts& counts) {
+    return out << "{objects " << counts.objects << ", DCs " << counts.deviceContexts << "}";
+}
+
 // Installs the interception for its lifetime; Live() is the balance since then.
+// One counter at a time: a second one while the first lives installs nothing.
 class GdiLeakCounter {
 public:
     GdiLeakCounter();
     ~GdiLeakCounter();
     GdiLeakCounter(const GdiLeakCounter&) = delete;
     GdiLeakCounter& operator=(const GdiLeakCounter&) = delete;
+
     GdiCounts Live() const;
+    // Successful creates and acquisitions seen since installation, so a test
+    // can show the interception saw the traffic it claims to balance.
+    GdiCounts Acquired() const;
+    // The live handles with their object types, for a failure message.
+    std::string Describe() const;
+    // Whether this counter installed the interception.
+    bool Installed() const { return installed_; }
+
+private:
+    bool installed_ = false;
 };

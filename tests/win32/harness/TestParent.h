@@ -13,6 +13,7 @@ struct RecordedMessage {
     LPARAM lParam;
     UINT notifyCode;       // WM_NOTIFY: the NMHDR code (lParam is gone after the call)
     UINT_PTR notifyId;     // WM_NOTIFY: the NMHDR idFrom
+    HWND notifyFrom;       // WM_NOTIFY: the NMHDR hwndFrom
 };
 
 class TestParent : public voAbstractGradientWindow {
@@ -35,6 +36,9 @@ public:
         control->Show(true);
         return control;
     }
+
+    static constexpr int kScreenX = 40;
+    static constexpr int kScreenY = 40;
 
     std::vector<RecordedMessage> received;
 };
