@@ -1,0 +1,258 @@
+#include "widgets/buttons/voButton.h"
+
+namespace {
+constexpr int kButtonKind = 1;
+
+struct PieceTriple {
+    Bitmap left;
+    Bitmap right;
+    Bitmap centre;
+};
+}  // namespace
+
+voButton::voButton(HWND parent, std::uint16_t identifier, int askedWidth, int buttonStyle)
+    : voAbstractControl(parent, identifier, WS_CHILD), style(buttonStyle) {
+    kind = kButtonKind;
+    SetFont(L"Tahoma", 15, FW_NORMAL);
+    const vo::ButtonStyleLook look = vo::ButtonLookFor(style);
+    if (look.setsMetrics) {
+        skinHeight = look.skinHeight;
+        sideWidth = look.sideWidth;
+    }
+    if (look.setsColours) {
+        textColour = look.textColour;
+        disabledTextColour = look.disabledTextColour;
+    }
+    const vo::ButtonSize size = vo::ButtonSizeFor(style, askedWidth, skinHeight, sideWidth);
+    voAbstractControl::SetSize(size.width, size.height);
+
+    messageMap.Insert(WM_PAINT, &voButton::OnPaint);
+    messageMap.Insert(WM_MOUSEMOVE, &voButton::OnMouse);
+    messageMap.Insert(WM_LBUTTONDOWN, &voButton::OnMouse);
+    messageMap.Insert(WM_LBUTTONUP, &voButton::OnMouse);
+    messageMap.Insert(WM_MOUSELEAVE, &voButton::OnMouse);
+    messageMap.Insert(WM_LBUTTONDBLCLK, &voButton::OnMouse);
+}
+
+LRESULT voButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return Route(messageMap, message, wParam, lParam);
+}
+
+void voButton::SetChecked(bool value) {
+    if (!toggleMode) return;
+    visualState = value ? vo::kButtonPressed : vo::kButtonIdle;
+    checked = value;
+}
+
+bool voButton::SetSize(int askedWidth, int) {
+    const vo::ButtonSize size = vo::ButtonSizeFor(style, askedWidth, skinHeight, sideWidth);
+    return voAbstractControl::SetSize(size.width, size.height);
+}
+
+void voButton::SetText(const std::wstring& text) {
+    caption = text;
+    Redraw(false);
+}
+
+void voButton::SetFont(const std::wstring& face, int fontHeight, int weight) {
+    font.face = face;
+    font.height = fontHeight;
+    font.weight = weight;
+    font.angle = 0;
+    font.italic = false;
+    Redraw(false);
+}
+
+void voButton::SetTextColor(COLORREF colour) {
+    textColour = colour;
+    Redraw(false);
+}
+
+void voButton::SetDisabledTextColor(COLORREF colour) {
+    disabledTextColour = colour;
+    Redraw(false);
+}
+
+void voButton::SetIcon(int index) {
+    iconIndex = index;
+    Redraw(false);
+}
+
+void voButton::Disable() {
+    enabled = false;
+    Redraw(false);
+}
+
+void voButton::FitToText(int extra) {
+    const int captionWidth =
+        style == vo::kButtonRoundIcon ? 0 : MeasureCaption(ownWindow, caption, font).cx;
+    SetSize(vo::FitToTextWidth(style, captionWidth, extra, sideWidth), 0);
+}
+
+void voButton::SetSkinFile(int piece, const std::wstring& path) {
+    if (piece >= 0 && piece < vo::kCustomPieceCount) skinFiles[piece] = path;
+}
+
+void voButton::SetIconFile(int number, const std::wstring& path) {
+    switch (number) {
+    case 0: iconFile = path; break;
+    case 1: clickedIconFile = path; break;
+    case 2: disabledIconFile = path; break;
+    default: break;
+    }
+}
+
+LRESULT voButton::OnPaint(UINT message, WPARAM, LPARAM) {
+    return message == WM_PAINT ? PaintFrame() : 0;
+}
+
+void voButton::PaintContent(HDC dc) {
+    if (style == vo::kButtonRoundIcon) {
+        PaintRoundIcon(dc);  // no caption on this style
+        return;
+    }
+    PaintSkin(dc);
+    if (style == vo::kButtonCustom) PaintCustomIcon(dc);
+    if (caption.empty()) return;
+
+    RECT client{};
+    GetClientRect(ownWindow, &client);
+    const vo::ButtonRect area = vo::CaptionRect(
+        {client.left, client.top, client.right, client.bottom}, textHorizontalAlignment,
+        textVerticalAlignment, {textMarginTop, textMarginLeft, textMarginBottom, textMarginRight});
+    CaptionStyle look;
+    look.colour = enabled ? textColour : disabledTextColour;
+    look.horizontal = textHorizontalAlignment;
+    look.vertical = textVerticalAlignment;
+    look.lineMode = lineMode;
+    DrawCaption(dc, caption, {area.left, area.top, area.right, area.bottom}, font, look);
+}
+
+void voButton::PaintRoundIcon(HDC dc) {
+    const Bitmap face = LoadSkinPiece(moduleInstance, vo::RoundIconFace(visualState),
+                                      SkinSource::Resource, vo::kRoundIconFaceSize,
+                                      vo::kRoundIconFaceSize);
+    // Only the icon matching the enabled flag is needed.
+    const wchar_t* iconName = vo::RoundIconName(iconIndex, enabled);
+    const Bitmap icon = iconName == nullptr
+                            ? Bitmap()
+                            : LoadSkinPiece(moduleInstance, iconName, SkinSource::Resource,
+                                            vo::kRoundIconSize, vo::kRoundIconSize);
+    BlendPiece(dc, face.Get(), 0, 0, vo::kRoundIconFaceSize, vo::kRoundIconFaceSize, blend);
+
+    const bool held = static_cast<bool>(icon);
+    const vo::ButtonIconChoice choice = vo::ChooseButtonIcon(
+        style, enabled, visualState, checked, {held && enabled, held && !enabled, false});
+    if (choice == vo::kNoIcon) return;
+    const vo::ButtonPoint at = vo::RoundIconPosition(visualState);
+    BlendPiece(dc, icon.Get(), at.x, at.y, vo::kRoundIconSize, vo::kRoundIconSize, blend);
+}
+
+void voButton::PaintSkin(HDC dc) {
+    auto load = [&](vo::ButtonPieceSet set) {
+        PieceTriple pieces;
+        if (style == vo::kButtonCustom) {
+            const vo::ButtonPieceNumbers number = vo::CustomPieceNumbers(set);
+            pieces.left = LoadSkinPiece(moduleInstance, skinFiles[number.left], SkinSource::File,
+                                        sideWidth, skinHeight);
+            pieces.right = LoadSkinPiece(moduleInstance, skinFiles[number.right], SkinSource::File,
+                                         sideWidth, skinHeight);
+            pieces.centre = LoadSkinPiece(moduleInstance, skinFiles[number.centre],
+                                          SkinSource::File, 1, skinHeight);
+        } else {
+            const vo::ButtonPieceNames names = vo::ButtonPieceResources(style, set);
+            if (names.left == nullptr) return pieces;
+            pieces.left = LoadSkinPiece(moduleInstance, names.left, SkinSource::Resource,
+                                        sideWidth, skinHeight);
+            pieces.right = LoadSkinPiece(moduleInstance, names.right, SkinSource::Resource,
+                                         sideWidth, skinHeight);
+            pieces.centre = LoadSkinPiece(moduleInstance, names.centre, SkinSource::Resource, 1,
+                                          skinHeight);
+        }
+        return pieces;
+    };
+
+    // Only the custom style has hovered pieces; it shows them when its
+    // hovered left piece loads, and the normal ones otherwise.
+    const bool tryHovered = style == vo::kButtonCustom && visualState == vo::kButtonHovered;
+    PieceTriple pieces;
+    if (tryHovered) pieces = load(vo::kPiecesHovered);
+    if (!tryHovered || !pieces.left) pieces = load(vo::PieceSetFor(visualState, false));
+    DrawThreePieceSkin(dc, {pieces.left.Get(), pieces.centre.Get(), pieces.right.Get(), sideWidth,
+                            skinHeight},
+                       width, 0, blend);
+}
+
+void voButton::PaintCustomIcon(HDC dc) {
+    auto load = [&](const std::wstring& path) {
+        return LoadSkinPiece(moduleInstance, path, SkinSource::File, iconWidth, iconHeight);
+    };
+    const Bitmap normal = load(iconFile);
+    const Bitmap disabled = load(disabledIconFile);
+    const Bitmap clicked = load(clickedIconFile);
+    const vo::ButtonIconChoice choice =
+        vo::ChooseButtonIcon(style, enabled, visualState, checked,
+                             {static_cast<bool>(normal), static_cast<bool>(disabled),
+                              static_cast<bool>(clicked)});
+    HBITMAP icon = nullptr;
+    switch (choice) {
+    case vo::kNormalIcon: icon = normal.Get(); break;
+    case vo::kDisabledIcon: icon = disabled.Get(); break;
+    case vo::kClickedIcon: icon = clicked.Get(); break;
+    case vo::kNoIcon: return;
+    }
+    RECT client{};
+    GetClientRect(ownWindow, &client);
+    const int left = vo::IconOffset(iconHorizontalAlignment, client.right, iconWidth, iconXOffset,
+                                    iconRightMargin);
+    const int top = vo::IconOffset(iconVerticalAlignment, client.bottom, iconHeight, iconYOffset,
+                                   iconBottomMargin);
+    BlendPiece(dc, icon, left, top, iconWidth, iconHeight, blend);
+}
+
+bool voButton::CursorInside() const {
+    RECT client{};
+    GetClientRect(ownWindow, &client);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    ScreenToClient(ownWindow, &cursor);
+    return PtInRect(&client, cursor) != FALSE;
+}
+
+LRESULT voButton::OnMouse(UINT message, WPARAM wParam, LPARAM) {
+    vo::ButtonMouseInput input{vo::ButtonMouseEvent::Move, false, (wParam & MK_LBUTTON) != 0,
+                               GetCapture() == ownWindow};
+    switch (message) {
+    case WM_MOUSEMOVE: input.event = vo::ButtonMouseEvent::Move; break;
+    case WM_LBUTTONDOWN: input.event = vo::ButtonMouseEvent::Press; break;
+    case WM_LBUTTONDBLCLK: input.event = vo::ButtonMouseEvent::DoubleClick; break;
+    case WM_LBUTTONUP: input.event = vo::ButtonMouseEvent::Release; break;
+    case WM_MOUSELEAVE: input.event = vo::ButtonMouseEvent::Leave; break;
+    default: return 0;
+    }
+    if (message == WM_MOUSEMOVE || message == WM_LBUTTONUP) input.inside = CursorInside();
+
+    vo::ButtonOptions options;
+    options.enabled = enabled;
+    options.toggleMode = toggleMode;
+    options.keepChecked = keepChecked;
+    options.notifyOnPress = notifyOnPress;
+    options.notifyOnReleaseOutside = notifyOnReleaseOutside;
+    options.pressOnDragIn = pressOnDragIn;
+    const vo::ButtonMouseResult step =
+        vo::ButtonMouseStep(options, {visualState, checked}, input);
+
+    visualState = step.next.visualState;
+    checked = step.next.checked;
+    if (step.capture) SetCapture(ownWindow);
+    if (step.releaseCapture) ReleaseCapture();
+    // The leave notification is spent whether or not the button listens now.
+    if (message == WM_MOUSELEAVE) mouseTracking = false;
+    if (message == WM_MOUSEMOVE && enabled && !mouseTracking) {
+        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+        TrackMouseLeave();
+    }
+    if (step.notify) NotifyParent();
+    if (step.redraw) Redraw(false);
+    return 0;
+}
