@@ -118,3 +118,13 @@ TEST_F(BuiltProgram, TheContextMenuHasItsFiveCommandsAndASeparator) {
     }
     DestroyMenu(menu);
 }
+
+TEST_F(BuiltProgram, TheManifestAsksForTheInvokersLevelWithoutUiAccess) {
+    HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
+    ASSERT_NE(found, nullptr);
+    const auto* text = static_cast<const char*>(LockResource(LoadResource(program, found)));
+    ASSERT_NE(text, nullptr);
+    const std::string manifest(text, SizeofResource(program, found));
+    EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
+    EXPECT_NE(manifest.find("uiAccess=\"false\""), std::string::npos);
+}
