@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The built program on a 1920 x 1080 private display: its three windows form
-# the L, a second start leaves at once with 0, a close request ends it with 0.
+# the L, a second start leaves at once with 0, a close request ends it with 0,
+# and so does a real click on the first window's exit button.
 set -uo pipefail
 demo="$1"
 probe="$2"
@@ -34,3 +35,15 @@ wait "$pid"
 code=$?
 [ $code -eq 0 ] || { echo "FAIL: exit code $code after close"; exit 1; }
 echo "closed: exit code 0"
+
+# A real pointer click through X on "Exit program!" (client 20,300 of window I).
+wine "$demo" &
+pid=$!
+wine "$probe" wait 3 20000 >/dev/null || fail "the windows did not come back"
+xdotool mousemove 650 510 click 1
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "a click on the exit button did not end the program"
+wait "$pid"
+code=$?
+[ $code -eq 0 ] || { echo "FAIL: exit code $code after the exit button"; exit 1; }
+echo "exit button: exit code 0"
