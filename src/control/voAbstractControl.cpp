@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "window/WindowClass.h"
+
 const wchar_t* const voAbstractControl::kClassName = L"voAbstractControlClass";
 
 namespace {
@@ -39,16 +41,13 @@ void voAbstractControl::RegisterClassOnce(HINSTANCE instance) {
     windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
     windowClass.hIconSm = LoadIconW(nullptr, IDI_APPLICATION);
     windowClass.lpszClassName = kClassName;
-    if (RegisterClassExW(&windowClass) == 0)
-        throw std::runtime_error("voAbstractControl class cannot be registered");
-    classRegistered = true;
+    RegisterWindowClassOnce(classRegistered, windowClass,
+                            "voAbstractControl class cannot be registered");
 }
 
 LRESULT CALLBACK voAbstractControl::ClassWindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                                     LPARAM lParam) {
-    return Registry().Route(
-        hwnd, [&](voAbstractControl& object) { return object.WindowProc(message, wParam, lParam); },
-        [&] { return DefWindowProcW(hwnd, message, wParam, lParam); });
+    return RouteToObject(Registry(), hwnd, message, wParam, lParam);
 }
 
 HWND voAbstractControl::GetHandle() { return ownWindow; }

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "window/WindowClass.h"
+
 const wchar_t* const voAbstractWindow::kClassName = L"voAbstractWindowClass";
 
 namespace {
@@ -38,16 +40,13 @@ void voAbstractWindow::RegisterClassOnce(HINSTANCE instance) {
     windowClass.hIconSm = LoadIconW(instance, L"App_Icon");
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kClassName;
-    if (RegisterClassExW(&windowClass) == 0)
-        throw std::runtime_error("voAbstractWindow class cannot be registered");
-    classRegistered = true;
+    RegisterWindowClassOnce(classRegistered, windowClass,
+                            "voAbstractWindow class cannot be registered");
 }
 
 LRESULT CALLBACK voAbstractWindow::ClassWindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                                    LPARAM lParam) {
-    return Registry().Route(
-        hwnd, [&](voAbstractWindow& object) { return object.WindowProc(message, wParam, lParam); },
-        [&] { return DefWindowProcW(hwnd, message, wParam, lParam); });
+    return RouteToObject(Registry(), hwnd, message, wParam, lParam);
 }
 
 void voAbstractWindow::Show(bool show) {
