@@ -12,6 +12,7 @@
 #include "control/Skin.h"
 #include "harness/LeakCheck.h"
 #include "harness/MessageStorm.h"
+#include "harness/Pieces.h"
 #include "harness/Pixels.h"
 #include "harness/Pump.h"
 #include "harness/TestParent.h"
@@ -106,36 +107,13 @@ PixelImage Shown(voButton* button) {
 
 // --- Bitmap files for the custom style --------------------------------------
 
-// Writes a 32-bit premultiplied bitmap file of one colour; `clearCorner` makes
-// its top-left pixel fully transparent.
-std::wstring WriteSolidBitmap(const std::wstring& name, int width, int height, COLORREF colour,
-                              bool clearCorner = false) {
-    wchar_t folder[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, folder);
-    const std::wstring path = std::wstring(folder) + L"vo_button_" + name + L".bmp";
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof(header);
-    header.biWidth = width;
-    header.biHeight = height;  // bottom-up, as bitmap files usually are
-    header.biPlanes = 1;
-    header.biBitCount = 32;
-    header.biCompression = BI_RGB;
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height,
-                                      0xFF000000u | (GetRValue(colour) << 16) |
-                                          (GetGValue(colour) << 8) | GetBValue(colour));
-    if (clearCorner) pixels[static_cast<std::size_t>(height - 1) * width] = 0;  // top-left
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(file) + sizeof(header);
-    file.bfSize = static_cast<DWORD>(file.bfOffBits + pixels.size() * 4);
-    HANDLE handle = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(handle, &file, sizeof(file), &written, nullptr);
-    WriteFile(handle, &header, sizeof(header), &written, nullptr);
-    WriteFile(handle, pixels.data(), static_cast<DWORD>(pixels.size() * 4), &written, nullptr);
-    CloseHandle(handle);
-    return path;
+// A 32-bit bitmap file of one colour; `clearCorner` makes its top-left pixel
+// fully transparent.
+PieceFile SolidFile(const std::wstring& name, int width, int height, COLORREF colour,
+                    bool clearCorner = false) {
+    return PieceFile(L"vo_button_" + name + L".bmp", width, height, [=](int x, int y) {
+        return clearCorner && x == 0 && y == 0 ? 0u : Premultiplied(colour, 255);
+    });
 }
 
 struct CustomSkin {
@@ -146,25 +124,21 @@ struct CustomSkin {
     COLORREF clickedIcon = RGB(0, 250, 250);
     COLORREF disabledIcon = RGB(120, 120, 120);
     COLORREF background = RGB(255, 0, 255);
-    std::wstring pieces[9];
-    std::wstring icons[3];  // normal, clicked, disabled as SetIconFile numbers them
+    std::vector<PieceFile> pieces;  // left, right, centre of each set
+    std::vector<PieceFile> icons;   // normal, clicked, disabled as SetIconFile numbers them
 
     CustomSkin() {
         const COLORREF sets[3] = {normal, hovered, clicked};
         const wchar_t* names[3] = {L"normal", L"hovered", L"clicked"};
         for (int set = 0; set < 3; ++set) {
             const std::wstring base = names[set];
-            pieces[3 * set] = WriteSolidBitmap(base + L"_left", 2, 20, sets[set], true);
-            pieces[3 * set + 1] = WriteSolidBitmap(base + L"_right", 2, 20, sets[set]);
-            pieces[3 * set + 2] = WriteSolidBitmap(base + L"_centre", 1, 20, sets[set]);
+            pieces.push_back(SolidFile(base + L"_left", 2, 20, sets[set], true));
+            pieces.push_back(SolidFile(base + L"_right", 2, 20, sets[set]));
+            pieces.push_back(SolidFile(base + L"_centre", 1, 20, sets[set]));
         }
-        icons[0] = WriteSolidBitmap(L"icon", 6, 6, icon);
-        icons[1] = WriteSolidBitmap(L"icon_clicked", 6, 6, clickedIcon);
-        icons[2] = WriteSolidBitmap(L"icon_disabled", 6, 6, disabledIcon);
-    }
-    ~CustomSkin() {
-        for (const std::wstring& path : pieces) DeleteFileW(path.c_str());
-        for (const std::wstring& path : icons) DeleteFileW(path.c_str());
+        icons.push_back(SolidFile(L"icon", 6, 6, icon));
+        icons.push_back(SolidFile(L"icon_clicked", 6, 6, clickedIcon));
+        icons.push_back(SolidFile(L"icon_disabled", 6, 6, disabledIcon));
     }
     CustomSkin(const CustomSkin&) = delete;
     CustomSkin& operator=(const CustomSkin&) = delete;
@@ -175,8 +149,8 @@ struct CustomSkin {
         button->sideWidth = 2;
         button->skinHeight = 20;
         button->SetSize(60, 0);
-        for (int piece = 0; piece < 9; ++piece) button->SetSkinFile(piece, pieces[piece]);
-        for (int number = 0; number < 3; ++number) button->SetIconFile(number, icons[number]);
+        for (int piece = 0; piece < 9; ++piece) button->SetSkinFile(piece, pieces[piece].Path());
+        for (int number = 0; number < 3; ++number) button->SetIconFile(number, icons[number].Path());
         button->iconWidth = 6;
         button->iconHeight = 6;
         button->backgroundMode = vo::kBackgroundColour;

@@ -14,6 +14,7 @@
 #include "control/Skin.h"
 #include "harness/LeakCheck.h"
 #include "harness/MessageStorm.h"
+#include "harness/Pieces.h"
 #include "harness/Pixels.h"
 #include "harness/Pump.h"
 #include "harness/TestParent.h"
@@ -86,22 +87,15 @@ Area ControlArea(HWND control, int left, int top, int w, int h) {
 // `background` with `piece` (size box x box) composited at (0, pieceTop) by
 // the same per-pixel alpha blend, computed here on a DIB of our own.
 Area Composite(const Area& background, HBITMAP piece, int pieceTop, int box) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = background.width;
-    info.bmiHeader.biHeight = -background.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    Bitmap canvas(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    Bitmap canvas = MakePiece(background.width, background.height, [&](int x, int y) {
+        const COLORREF c = background.At(x, y);
+        return static_cast<std::uint32_t>((GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
+    });
     Area result = background;
     if (!canvas) return result;
-    auto* raw = static_cast<std::uint32_t*>(bits);
-    for (std::size_t i = 0; i < background.pixels.size(); ++i) {
-        const COLORREF c = background.pixels[i];
-        raw[i] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-    }
+    DIBSECTION section{};
+    GetObjectW(canvas.Get(), sizeof(section), &section);
+    const auto* raw = static_cast<const std::uint32_t*>(section.dsBm.bmBits);
     {
         MemoryDC target;
         SelectedObject selected(target.Get(), canvas.Get());
@@ -686,26 +680,11 @@ TEST_F(ToggleTest, DISABLED_ShowEveryLook) {
     }
     PumpMessages(50);
     // The parent's own surface, so other windows on a shared display cannot spoil it.
-    if (const char* file = std::getenv("VO_SHOT_BMP")) {
+    if (const wchar_t* file = _wgetenv(L"VO_SHOT_BMP")) {
         const PixelImage image = ReadWindowPixels(parent.window);
-        BITMAPFILEHEADER header{};
-        BITMAPINFOHEADER info{};
-        info.biSize = sizeof(info);
-        info.biWidth = image.width;
-        info.biHeight = -image.height;
-        info.biPlanes = 1;
-        info.biBitCount = 32;
-        info.biCompression = BI_RGB;
-        const DWORD bytes = static_cast<DWORD>(image.pixels.size() * 4);
-        header.bfType = 0x4D42;
-        header.bfOffBits = sizeof(header) + sizeof(info);
-        header.bfSize = header.bfOffBits + bytes;
-        if (FILE* out = std::fopen(file, "wb")) {
-            std::fwrite(&header, sizeof(header), 1, out);
-            std::fwrite(&info, sizeof(info), 1, out);
-            std::fwrite(image.pixels.data(), 1, bytes, out);
-            std::fclose(out);
-        }
+        WriteBitmapFile(file, image.width, image.height, [&](int x, int y) {
+            return image.pixels[static_cast<std::size_t>(y) * image.width + x];
+        });
     }
     const char* hold = std::getenv("VO_HOLD_MS");
     PumpMessages(hold != nullptr ? static_cast<DWORD>(std::atoi(hold)) : 0);

@@ -18,6 +18,7 @@
 #include "harness/ImportPatch.h"
 #include "harness/LeakCheck.h"
 #include "harness/MessageStorm.h"
+#include "harness/Pieces.h"
 #include "harness/Pixels.h"
 #include "harness/TestParent.h"
 
@@ -110,13 +111,6 @@ BOOL WINAPI CountingAlphaBlend(HDC target, int x, int y, int w, int h, HDC sourc
     return realAlphaBlend(target, x, y, w, h, source, sx, sy, sw, sh, blend);
 }
 
-// Premultiplied 0xAARRGGBB, the layout of a 32-bit DIB pixel.
-std::uint32_t Premultiplied(COLORREF colour, int alpha) {
-    auto channel = [alpha](int value) { return static_cast<std::uint32_t>(value * alpha / 255); };
-    return (static_cast<std::uint32_t>(alpha) << 24) | (channel(GetRValue(colour)) << 16) |
-           (channel(GetGValue(colour)) << 8) | channel(GetBValue(colour));
-}
-
 // What a premultiplied pixel over an opaque background looks like.
 COLORREF Composite(std::uint32_t piece, COLORREF background) {
     const int alpha = static_cast<int>(piece >> 24);
@@ -126,67 +120,6 @@ COLORREF Composite(std::uint32_t piece, COLORREF background) {
     return RGB(channel(16, GetRValue(background)), channel(8, GetGValue(background)),
                channel(0, GetBValue(background)));
 }
-
-using PixelSource = std::function<std::uint32_t(int x, int y)>;
-
-// A skin piece made at run time: a 32-bit premultiplied DIB section.
-Bitmap MakePiece(int w, int h, const PixelSource& pixel) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    Bitmap piece(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!piece) return piece;
-    auto* row = static_cast<std::uint32_t*>(bits);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) row[y * w + x] = pixel(x, y);
-    return piece;
-}
-
-Bitmap MakeSolidPiece(int w, int h, COLORREF colour) {
-    return MakePiece(w, h, [colour](int, int) { return Premultiplied(colour, 255); });
-}
-
-// The same pixels as a 32-bit bitmap file, the form file-skinned controls read.
-class PieceFile {
-public:
-    PieceFile(const wchar_t* name, int w, int h, const PixelSource& pixel) {
-        wchar_t folder[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, folder);
-        path_ = std::wstring(folder) + name;
-        const DWORD imageSize = static_cast<DWORD>(w * h * 4);
-        BITMAPFILEHEADER file{};
-        file.bfType = 0x4D42;  // "BM"
-        file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-        file.bfSize = file.bfOffBits + imageSize;
-        BITMAPINFOHEADER header{};
-        header.biSize = sizeof(header);
-        header.biWidth = w;
-        header.biHeight = h;  // bottom-up, as bitmap files usually are
-        header.biPlanes = 1;
-        header.biBitCount = 32;
-        header.biCompression = BI_RGB;
-        header.biSizeImage = imageSize;
-        std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w) * h);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) pixels[(h - 1 - y) * w + x] = pixel(x, y);
-        FILE* out = _wfopen(path_.c_str(), L"wb");
-        if (out == nullptr) return;
-        std::fwrite(&file, sizeof(file), 1, out);
-        std::fwrite(&header, sizeof(header), 1, out);
-        std::fwrite(pixels.data(), 4, pixels.size(), out);
-        std::fclose(out);
-    }
-    ~PieceFile() { DeleteFileW(path_.c_str()); }
-    const std::wstring& Path() const { return path_; }
-
-private:
-    std::wstring path_;
-};
 
 int Grey(COLORREF colour) { return GetRValue(colour); }
 bool IsGrey(COLORREF colour) {
