@@ -10,6 +10,17 @@ vo_use_private_display || exit 1
 vo_prepare_wine
 fail() { echo "FAIL: $*"; kill "$pid" 2>/dev/null; exit 1; }
 
+# Waits up to 10 s for the program to end after `what`; it must end with 0.
+expect_exit_zero() {
+  local what="$1" code
+  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2>/dev/null && fail "the program still runs after $what"
+  wait "$pid"
+  code=$?
+  [ $code -eq 0 ] || { echo "FAIL: exit code $code after $what"; exit 1; }
+  echo "$what: exit code 0"
+}
+
 cd "$(dirname "$demo")"
 wine "$demo" &
 pid=$!
@@ -29,21 +40,11 @@ kill -0 "$pid" 2>/dev/null || fail "the first copy ended when the second started
 echo "second start exited 0 after ${elapsed_ms} ms"
 
 wine "$probe" close || fail "no window to close"
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "the program still runs after a close request"
-wait "$pid"
-code=$?
-[ $code -eq 0 ] || { echo "FAIL: exit code $code after close"; exit 1; }
-echo "closed: exit code 0"
+expect_exit_zero "a close request"
 
 # A real pointer click through X on "Exit program!" (client 20,300 of window I).
 wine "$demo" &
 pid=$!
 wine "$probe" wait 3 20000 >/dev/null || fail "the windows did not come back"
 xdotool mousemove 650 510 click 1
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "a click on the exit button did not end the program"
-wait "$pid"
-code=$?
-[ $code -eq 0 ] || { echo "FAIL: exit code $code after the exit button"; exit 1; }
-echo "exit button: exit code 0"
+expect_exit_zero "a click on the exit button"
