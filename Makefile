@@ -26,7 +26,6 @@ test: build
 contact-sheet: configure
 	@cmake --build --preset win32 --target vo_skins
 	@python3 tools/skingen/contact_sheet.py --skins $(BUILD)/win32/skins --out $(BUILD)/contact-sheet.png
-	@echo $(BUILD)/contact-sheet.png
 
 clean:
 	rm -rf $(BUILD)
