@@ -95,12 +95,17 @@ def circular_arrow(cx, cy, r, start, end, width, head):
     return Arc(cx, cy, r, start, end, width) | arrow_head(*tip, end + 90, head)
 
 
-def icon_refresh():
+def round_arrow_icon(shadow, top, bottom):
+    """The refresh and restart icons: one clockwise arrow, two colourings."""
     c = Canvas(14, 14)
     shape = circular_arrow(7, 7.2, 4.4, 60, 320, 2.0, 3.6)
-    c.fill(Offset(shape, 0.6), BLUE_DARK)
-    c.fill(shape, vgrad(2, 12, rgb(0x6AA8EA), rgb(0x2F6FBF)))
+    c.fill(Offset(shape, 0.6), shadow)
+    c.fill(shape, vgrad(2, 12, top, bottom))
     return c
+
+
+def icon_refresh():
+    return round_arrow_icon(BLUE_DARK, rgb(0x6AA8EA), rgb(0x2F6FBF))
 
 
 def icon_calendar():
@@ -205,11 +210,7 @@ def power(colour, edge):
 
 
 def task_restart():
-    c = Canvas(14, 14)
-    shape = circular_arrow(7, 7.2, 4.4, 60, 320, 2.0, 3.6)
-    c.fill(Offset(shape, 0.6), GREEN_DARK)
-    c.fill(shape, vgrad(2, 12, rgb(0x6CCB6C), rgb(0x2E9A3A)))
-    return c
+    return round_arrow_icon(GREEN_DARK, rgb(0x6CCB6C), rgb(0x2E9A3A))
 
 
 def task_hibernate():
