@@ -21,6 +21,16 @@ public:
     int calls = 0;
 };
 
+// Shows the window on top and reads back what it painted. Shown without
+// activation: activating makes Wine's teardown of the window slow.
+PixelImage ShowAndRead(voAbstractGradientWindow& window) {
+    SetWindowPos(window.window, HWND_TOPMOST, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    ShowWindow(window.window, SW_SHOWNA);
+    UpdateWindow(window.window);
+    PumpMessages(200);
+    return ReadWindowPixels(window.window);
+}
+
 // Drops the quit messages earlier tests posted, so each test sees its own.
 void DrainQuit() {
     MSG message;
@@ -167,11 +177,7 @@ TEST(GradientWindow, BackgroundRequestsAreAnsweredPerGradientMode) {
 TEST(GradientWindow, PaintsTheGradientInsideAOnePixelBorder) {
     voAbstractGradientWindow window;
     window.SetSize(370, 340);
-    SetWindowPos(window.window, HWND_TOPMOST, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-    ShowWindow(window.window, SW_SHOWNA);  // activation makes Wine's teardown slow
-    UpdateWindow(window.window);
-    PumpMessages(200);
-    const PixelImage image = ReadWindowPixels(window.window);
+    const PixelImage image = ShowAndRead(window);
     ASSERT_EQ(image.width, 370);
     ASSERT_EQ(image.height, 340);
     for (int y : {0, 339}) EXPECT_EQ(image.At(185, y), 0x323232u) << "row " << y;
@@ -202,11 +208,7 @@ TEST(GradientWindow, VerticalModeAndTheInnerFrame) {
     window.SetSize(370, 340);
     window.gradientMode = 1;
     window.innerFrame = true;
-    SetWindowPos(window.window, HWND_TOPMOST, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-    ShowWindow(window.window, SW_SHOWNA);  // activation makes Wine's teardown slow
-    UpdateWindow(window.window);
-    PumpMessages(200);
-    const PixelImage image = ReadWindowPixels(window.window);
+    const PixelImage image = ShowAndRead(window);
     ASSERT_EQ(image.width, 370);
     EXPECT_TRUE(ColourNear(image.At(100, 1), 0xC8C8C8, 1));
     EXPECT_TRUE(ColourNear(image.At(100, 338), 0xE6E6E6, 1));
