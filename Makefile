@@ -1,6 +1,9 @@
 # The two commands of the README. Both install what is missing first.
 BUILD := build
 JOBS ?= 2
+# The native build of the platform-free logic: host (g++) or host-clang.
+HOST ?= host
+export JOBS HOST
 
 .PHONY: demo test build deps configure contact-sheet clean
 
@@ -8,20 +11,25 @@ deps:
 	@tools/install-deps.sh
 
 configure: deps
-	@[ -f $(BUILD)/win32/CMakeCache.txt ] || cmake --preset win32 >/dev/null
-	@[ -f $(BUILD)/host/CMakeCache.txt ] || cmake --preset host >/dev/null
+	@for preset in win32 win64 $(HOST); do \
+	  [ -f $(BUILD)/$$preset/CMakeCache.txt ] || cmake --preset $$preset >/dev/null || exit 1; \
+	done
 
 build: configure
 	@cmake --build --preset win32 -j $(JOBS)
-	@cmake --build --preset host -j $(JOBS)
+	@cmake --build --preset win64 -j $(JOBS)
+	@cmake --build --preset $(HOST) -j $(JOBS)
 
-demo: deps configure
-	@cmake --build --preset win32 -j $(JOBS) --target VoDemo
-	@tools/run-demo.sh $(BUILD)/win32/bin/VoDemo.exe
+# The 32-bit program where this machine runs 32-bit programs, else the 64-bit one.
+demo: deps
+	@arch=$$(tools/runnable-arch.sh) && \
+	  { [ -f $(BUILD)/$$arch/CMakeCache.txt ] || cmake --preset $$arch >/dev/null; } && \
+	  cmake --build --preset $$arch -j $(JOBS) --target VoDemo && \
+	  echo "starting the $$arch build of the demonstration program" && \
+	  tools/run-demo.sh $(BUILD)/$$arch/bin/VoDemo.exe
 
 test: build
-	@cp tools/CTestTestfile.cmake $(BUILD)/CTestTestfile.cmake
-	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@tools/run-tests.sh
 
 contact-sheet: configure
 	@cmake --build --preset win32 --target vo_skins

@@ -13,3 +13,6 @@ add_executable(host_tests ${VO_HOST_TEST_SOURCES})
 target_link_libraries(host_tests PRIVATE vo_core GTest::gtest_main)
 include(GoogleTest)
 gtest_discover_tests(host_tests TEST_PREFIX "host." DISCOVERY_TIMEOUT 60)
+
+# The test runner's choice of build trees, on a simulated machine without 32-bit support.
+add_test(NAME tools.run-tests COMMAND bash ${PROJECT_SOURCE_DIR}/tests/tools/run_tests_test.sh)

@@ -1,6 +1,11 @@
-# The 32-bit Windows build: the library, the resources, the demonstration
-# program and the Windows tests, which ctest runs under Wine.
+# The Windows build, 32- or 64-bit by toolchain: the library, the resources,
+# the demonstration program and the Windows tests, which ctest runs under Wine.
 enable_language(RC)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(VO_ARCH win64)
+else()
+    set(VO_ARCH win32)
+endif()
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -O coff")
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 add_compile_definitions(UNICODE _UNICODE WINVER=0x0601 _WIN32_WINNT=0x0601)

@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
   cmake make g++ python3 googletest procps
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-  wine wine32:i386
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine wine64 wine32:i386 clang
   xvfb xdotool x11-utils imagemagick
   fonts-wine fonts-liberation2 fonts-dejavu-core fonts-wqy-microhei
 )

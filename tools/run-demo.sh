@@ -11,7 +11,8 @@ vo_prepare_wine
 
 # The third window reads its skin files from resources\ beside the program.
 cd "$(dirname "$exe")"
-wine "$exe" &
+loader=$(vo_loader_for "$exe")
+WINELOADER="$loader" "$loader" "$exe" &
 pid=$!
 trap 'kill $pid 2>/dev/null; wait $pid 2>/dev/null; exit 130' INT TERM
 

@@ -8,6 +8,46 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 vo_private_display="${VO_PRIVATE_DISPLAY:-:97}"
 
+# The two loaders. The `wine` wrapper prefers the 32-bit one whenever it is
+# installed, even on a kernel that cannot execute it, so we pick ourselves.
+vo_wine32=/usr/lib/wine/wine
+vo_wine64=/usr/lib/wine/wine64
+
+# Whether this machine runs 32-bit programs, decided by starting the 32-bit
+# loader (itself a tiny 32-bit program). VO_FORCE_NO_32BIT=1 simulates a
+# machine that cannot. On failure vo_32bit_reason says why.
+vo_can_run_32bit() {
+  vo_32bit_reason=""
+  if [ "${VO_FORCE_NO_32BIT:-0}" = 1 ]; then
+    vo_32bit_reason="VO_FORCE_NO_32BIT=1 says this machine cannot run 32-bit programs"
+    return 1
+  fi
+  local out
+  if out=$("$vo_wine32" --version 2>&1); then return 0; fi
+  vo_32bit_reason="$vo_wine32 --version: ${out:-it did not start}"
+  return 1
+}
+
+# 32 or 64: the machine field of a Windows executable's PE header.
+vo_exe_bits() {
+  local pe machine
+  pe=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+  machine=$(od -An -tx2 -j$((pe + 4)) -N2 "$1" | tr -d ' ')
+  [ "$machine" = 8664 ] && echo 64 || echo 32
+}
+
+# The loader of a Windows executable's own architecture.
+vo_loader_for() {
+  if [ "$(vo_exe_bits "$1")" = 64 ]; then echo "$vo_wine64"; else echo "$vo_wine32"; fi
+}
+
+# Runs a Windows program with that loader.
+vo_wine() {
+  local loader
+  loader=$(vo_loader_for "$1")
+  WINELOADER="$loader" "$loader" "$@"
+}
+
 vo_lock() { mkdir -p "$VO_BUILD_DIR"; exec {vo_lock_fd}>"$VO_BUILD_DIR/.wine.lock"; flock "$vo_lock_fd"; }
 vo_unlock() { flock -u "$vo_lock_fd"; exec {vo_lock_fd}>&-; }
 
@@ -41,11 +81,11 @@ REGEDIT4
 "Courier New"="Liberation Mono"
 "Arial"="Liberation Sans"
 REG
-  wine regedit /S "$reg" >/dev/null 2>&1
+  "$vo_wine64" regedit /S "$reg" >/dev/null 2>&1
   # Japanese and other scripts fall back to WenQuanYi when the face lacks a glyph.
   local face
   for face in Tahoma "Microsoft Sans Serif" Georgia "Times New Roman" "Courier New" "Liberation Serif" "DejaVu Serif" "Liberation Mono"; do
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+    "$vo_wine64" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
       /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
   done
 }
@@ -59,20 +99,23 @@ vo_services_running() {
   return 1
 }
 
-# Creates the prefix once, then keeps a wineserver alive.
+# Creates the prefix once (64-bit: it runs 32-bit programs too where the
+# machine can), then keeps a wineserver alive.
 vo_prepare_wine() {
   vo_lock
-  if [ ! -f "$WINEPREFIX/.vo-ready-fonts2" ]; then
+  export WINELOADER="$vo_wine64"
+  if [ ! -f "$WINEPREFIX/.vo-ready-3" ]; then
     echo "creating the Wine prefix in $WINEPREFIX" >&2
     mkdir -p "$WINEPREFIX"
-    DISPLAY= wineboot -i >/dev/null 2>&1 || true
-    vo_configure_fonts
+    DISPLAY= "$vo_wine64" wineboot -i >/dev/null 2>&1 </dev/null || true
+    vo_configure_fonts </dev/null
     wineserver -w
-    touch "$WINEPREFIX/.vo-ready-fonts2"
+    touch "$WINEPREFIX/.vo-ready-3"
   fi
-  wineserver -p >/dev/null 2>&1 || true
+  wineserver -p >/dev/null 2>&1 </dev/null || true
   # Start Wine's background services here, with no inherited output, so they
   # never hold a caller's pipe (ctest waits for every writer to close).
-  vo_services_running || wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
+  vo_services_running || "$vo_wine64" cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
+  unset WINELOADER
   vo_unlock
 }

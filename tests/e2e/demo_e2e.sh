@@ -22,29 +22,30 @@ expect_exit_zero() {
 }
 
 cd "$(dirname "$demo")"
-wine "$demo" &
-pid=$!
+loader=$(vo_loader_for "$demo")
+echo "running $(basename "$demo") with $loader"
+start_demo() { WINELOADER="$loader" "$loader" "$demo" & pid=$!; }
+start_demo
 
-geometry=$(wine "$probe" wait 3 20000) || fail "the three windows did not appear: $geometry"
+geometry=$(vo_wine "$probe" wait 3 20000) || fail "the three windows did not appear: $geometry"
 expected=$'590 200 370 340\n960 200 370 340\n590 540 370 340'
 [ "$(echo "$geometry" | tr -d '\r')" = "$expected" ] || fail "windows at"$'\n'"$geometry"
 echo "windows in place:"; echo "$geometry"
 
 start=$(date +%s%N)
-timeout 30 wine "$demo"
+timeout 30 env WINELOADER="$loader" "$loader" "$demo"
 second=$?
 elapsed_ms=$(( ($(date +%s%N) - start) / 1000000 ))
 [ $second -eq 0 ] || fail "a second start exited with $second"
-[ "$(wine "$probe" count | tr -d '\r')" = 3 ] || fail "a second start changed the windows"
+[ "$(vo_wine "$probe" count | tr -d '\r')" = 3 ] || fail "a second start changed the windows"
 kill -0 "$pid" 2>/dev/null || fail "the first copy ended when the second started"
 echo "second start exited 0 after ${elapsed_ms} ms"
 
-wine "$probe" close || fail "no window to close"
+vo_wine "$probe" close || fail "no window to close"
 expect_exit_zero "a close request"
 
 # A real pointer click through X on "Exit program!" (client 20,300 of window I).
-wine "$demo" &
-pid=$!
-wine "$probe" wait 3 20000 >/dev/null || fail "the windows did not come back"
+start_demo
+vo_wine "$probe" wait 3 20000 >/dev/null || fail "the windows did not come back"
 xdotool mousemove 650 510 click 1
 expect_exit_zero "a click on the exit button"
