@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "app/Placement.h"
+#include "window/WindowClass.h"
 #include "demo/DemoWindowI.h"
 #include "demo/DemoWindowII.h"
 #include "demo/DemoWindowIII.h"
@@ -28,6 +29,7 @@ int Application::Run() {
     while ((result = GetMessageW(&message, nullptr, 0, 0)) > 0) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
+        RethrowPendingWindowException();
     }
     if (result == -1) {
         std::ostringstream text;

@@ -68,12 +68,17 @@ LRESULT voAbstractControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
         return 0;
     case WM_ERASEBKGND:
         return 1;
+    case WM_PAINT:
+        return PaintFrame();
     default:
         return DefWindowProcW(ownWindow, message, wParam, lParam);
     }
 }
 
 bool voAbstractControl::RepaintNow() {
+    // Nothing to do while the window or its parent is hidden: showing it
+    // brings a paint of its own.
+    if (!IsWindowVisible(ownWindow)) return true;
     const bool invalidated = InvalidateRect(ownWindow, nullptr, FALSE) != FALSE;
     const bool updated = UpdateWindow(ownWindow) != FALSE;
     return invalidated && updated;
@@ -89,7 +94,7 @@ bool voAbstractControl::Show(bool show) {
     visible = show;
     if (!show) return true;
     if (backgroundMode == vo::kBackgroundGradient && !parentGradientKnown) {
-        SendBackgroundRequest(vo::kRequestShownOrResized);
+        if (!SendBackgroundRequest(vo::kRequestShownOrResized)) return true;
         // The parent may have hidden the control from inside its answer.
         return visible ? RepaintNow() : true;
     }
@@ -102,11 +107,17 @@ void voAbstractControl::TrackMouseLeave() {
     mouseTracking = true;
 }
 
+bool voAbstractControl::SendToParent(UINT message, WPARAM wParam, LPARAM lParam) {
+    const vo::LifeGuard::Watch watch = life.Observe();
+    SendMessageW(parentWindow, message, wParam, lParam);
+    return watch.Alive();
+}
+
 bool voAbstractControl::SendBackgroundRequest(int code) {
-    if (backgroundMode != vo::kBackgroundGradient) return false;
+    if (backgroundMode != vo::kBackgroundGradient) return true;
     NMHDR header{ownWindow, static_cast<UINT_PTR>(controlId), static_cast<UINT>(code)};
-    return SendMessageW(parentWindow, WM_NOTIFY, reinterpret_cast<WPARAM>(parentWindow),
-                        reinterpret_cast<LPARAM>(&header)) != 0;
+    return SendToParent(WM_NOTIFY, reinterpret_cast<WPARAM>(parentWindow),
+                        reinterpret_cast<LPARAM>(&header));
 }
 
 bool voAbstractControl::SetSize(int newWidth, int newHeight) {
@@ -116,7 +127,7 @@ bool voAbstractControl::SetSize(int newWidth, int newHeight) {
                                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
     if (backgroundBitmap && backgroundMode == vo::kBackgroundGradient) backgroundBitmap.Reset();
     if (!visible || backgroundMode != vo::kBackgroundGradient) return moved;
-    SendBackgroundRequest(vo::kRequestShownOrResized);
+    if (!SendBackgroundRequest(vo::kRequestShownOrResized)) return moved;
     return RepaintNow() && moved;
 }
 
@@ -128,7 +139,7 @@ bool voAbstractControl::SetPosition(int newX, int newY, bool apply) {
     if (!apply) return true;
     const bool moved = SetWindowPos(ownWindow, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER) != FALSE;
     if (backgroundMode != vo::kBackgroundGradient) return moved;
-    SendBackgroundRequest(vo::PositionRequestCode(oldX, oldY, x, y));
+    if (!SendBackgroundRequest(vo::PositionRequestCode(oldX, oldY, x, y))) return moved;
     return RepaintNow() && moved;
 }
 
@@ -136,6 +147,8 @@ void voAbstractControl::SetBackgroundColor(COLORREF colour) { backgroundColour =
 
 bool voAbstractControl::LoadBackground(const std::wstring& resourceName, int bitmapWidth,
                                        int bitmapHeight) {
+    patternBrush.Reset();
+    patternSource = nullptr;
     backgroundBitmap.Reset();
     backgroundBitmap.Reset(static_cast<HBITMAP>(LoadImageW(moduleInstance, resourceName.c_str(),
                                                            IMAGE_BITMAP, bitmapWidth, bitmapHeight,
@@ -145,6 +158,8 @@ bool voAbstractControl::LoadBackground(const std::wstring& resourceName, int bit
 
 void voAbstractControl::SetBackground(HBITMAP bitmap) {
     if (bitmap == backgroundBitmap.Get()) return;
+    patternBrush.Reset();
+    patternSource = nullptr;
     backgroundBitmap.Reset(bitmap);
 }
 
@@ -171,26 +186,41 @@ HBITMAP voAbstractControl::CreateGradientSlice() {
     return slice;
 }
 
+vo::SharedCache<vo::SliceKey, KeptBitmap>& voAbstractControl::SharedSlices() {
+    static vo::SharedCache<vo::SliceKey, KeptBitmap> slices;
+    return slices;
+}
+
+const KeptBitmap& voAbstractControl::Slice() {
+    const vo::SliceLevels levels = vo::GradientSliceLevels({gradientStart, gradientEnd,
+                                                            gradientHorizontal, parentWidth,
+                                                            parentHeight, x, y, width, height});
+    const vo::SliceKey key{levels.first, levels.last, gradientHorizontal, width, height};
+    return slices.Get(SharedSlices(), key,
+                      [this] { return std::make_unique<KeptBitmap>(Bitmap(CreateGradientSlice())); });
+}
+
 bool voAbstractControl::DrawGradientSlice(HDC dc) {
-    Bitmap slice(CreateGradientSlice());
-    MemoryDC memory;
-    if (!slice || !memory) return false;
-    SelectedObject selected(memory.Get(), slice.Get());
-    return BitBlt(dc, 0, 0, width, height, memory.Get(), 0, 0, SRCCOPY) != FALSE;
+    const KeptBitmap& slice = Slice();
+    return slice && BitBlt(dc, 0, 0, width, height, slice.Dc(), 0, 0, SRCCOPY) != FALSE;
 }
 
 bool voAbstractControl::FillBackgroundColor(HDC dc) {
     RECT client{};
     GetClientRect(ownWindow, &client);
-    Brush brush(CreateSolidBrush(backgroundColour));
-    return brush && FillRect(dc, &client, brush.Get()) != 0;
+    // The DC's own brush takes any colour: nothing is created per paint.
+    SetDCBrushColor(dc, backgroundColour);
+    return FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH))) != 0;
 }
 
 bool voAbstractControl::FillBackgroundBitmap(HDC dc) {
     if (!backgroundBitmap) return false;
-    Brush brush(CreatePatternBrush(backgroundBitmap.Get()));
+    if (patternSource != backgroundBitmap.Get()) {
+        patternBrush.Reset(CreatePatternBrush(backgroundBitmap.Get()));
+        patternSource = backgroundBitmap.Get();
+    }
     RECT area{0, 0, width, height};
-    return brush && FillRect(dc, &area, brush.Get()) != 0;
+    return patternBrush && FillRect(dc, &area, patternBrush.Get()) != 0;
 }
 
 bool voAbstractControl::PaintBackground(HDC dc) {
@@ -204,17 +234,52 @@ bool voAbstractControl::PaintBackground(HDC dc) {
 
 void voAbstractControl::PaintContent(HDC) {}
 
-LRESULT voAbstractControl::PaintFrame() {
-    {
-        WindowDC windowDC(ownWindow);
-        MemoryDC memory(windowDC.Get());
-        Bitmap canvas(CreateCompatibleBitmap(windowDC.Get(), width, height));
-        if (windowDC && memory && canvas) {
-            SelectedObject selected(memory.Get(), canvas.Get());
-            PaintBackground(memory.Get());
-            PaintContent(memory.Get());
-            BitBlt(windowDC.Get(), 0, 0, width, height, memory.Get(), 0, 0, SRCCOPY);
+bool voAbstractControl::DescribeLook(vo::LookKey&) const { return false; }
+
+void voAbstractControl::DescribeBackground(vo::LookKey& look) const {
+    look << backgroundMode << width << height;
+    switch (backgroundMode) {
+    case vo::kBackgroundGradient:
+        look << parentWidth << parentHeight << gradientStart << gradientEnd << gradientHorizontal
+             << x << y;
+        break;
+    case vo::kBackgroundColour: look << backgroundColour; break;
+    case vo::kBackgroundBitmap: look << reinterpret_cast<std::uintptr_t>(backgroundBitmap.Get()); break;
+    default: break;
+    }
+}
+
+bool voAbstractControl::ComposePicture(HDC reference) {
+    if (width <= 0 || height <= 0) return false;
+    if (!picture || pictureWidth != width || pictureHeight != height) {
+        picture = std::make_unique<KeptBitmap>(Bitmap(CreateCompatibleBitmap(reference, width, height)));
+        pictureLook.Clear();
+        if (!*picture) {
+            picture.reset();
+            return false;
         }
+        pictureWidth = width;
+        pictureHeight = height;
+    }
+    vo::LookKey look;
+    const bool keepable = DescribeLook(look);
+    if (keepable) {
+        DescribeBackground(look);
+        if (look == pictureLook) return true;
+    }
+    PaintBackground(picture->Dc());
+    PaintContent(picture->Dc());
+    pictureLook = keepable ? std::move(look) : vo::LookKey();
+    return true;
+}
+
+LRESULT voAbstractControl::PaintFrame() {
+    // Nobody sees a hidden control, or one on a hidden parent: showing it
+    // brings another paint.
+    if (IsWindowVisible(ownWindow)) {
+        WindowDC windowDC(ownWindow);
+        if (windowDC && ComposePicture(windowDC.Get()))
+            BitBlt(windowDC.Get(), 0, 0, width, height, picture->Dc(), 0, 0, SRCCOPY);
     }
     ValidateRect(ownWindow, nullptr);
     return 0;
@@ -222,17 +287,17 @@ LRESULT voAbstractControl::PaintFrame() {
 
 LRESULT voAbstractControl::ForwardFocusLoss(UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND receiver = reinterpret_cast<HWND>(wParam);
-    if (receiver == nullptr)
-        SendMessageW(parentWindow, WM_KILLFOCUS, 0, 0);
-    else
-        SendMessageW(parentWindow, WM_SETFOCUS, reinterpret_cast<WPARAM>(ownWindow), 0);
+    const bool alive = receiver == nullptr
+                           ? SendToParent(WM_KILLFOCUS, 0, 0)
+                           : SendToParent(WM_SETFOCUS, reinterpret_cast<WPARAM>(ownWindow), 0);
+    if (!alive) return 0;
     return voAbstractControl::WindowProc(message, wParam, lParam);
 }
 
-void voAbstractControl::NotifyParent(std::uint16_t code) {
-    NotifyParent(code, reinterpret_cast<LPARAM>(this));
+bool voAbstractControl::NotifyParent(std::uint16_t code) {
+    return NotifyParent(code, reinterpret_cast<LPARAM>(this));
 }
 
-void voAbstractControl::NotifyParent(std::uint16_t code, LPARAM lParam) {
-    SendMessageW(parentWindow, WM_COMMAND, MAKEWPARAM(controlId, code), lParam);
+bool voAbstractControl::NotifyParent(std::uint16_t code, LPARAM lParam) {
+    return SendToParent(WM_COMMAND, MAKEWPARAM(controlId, code), lParam);
 }

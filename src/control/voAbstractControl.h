@@ -2,9 +2,13 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "control/ControlLogic.h"
+#include "control/LifeGuard.h"
+#include "control/LookKey.h"
+#include "control/Skin.h"
 #include "window/GdiHandles.h"
 #include "window/HandleRegistry.h"
 #include "window/voAbstractWindow.h"
@@ -39,6 +43,9 @@ public:
     bool FillBackgroundBitmap(HDC dc);
     // The parent's gradient behind the control; the caller deletes it.
     HBITMAP CreateGradientSlice();
+
+    // Slices shared by every control of the process.
+    static vo::SharedCache<vo::SliceKey, KeptBitmap>& SharedSlices();
 
     HWND ownWindow = nullptr;
     HWND parentWindow = nullptr;
@@ -78,23 +85,56 @@ protected:
         return voAbstractControl::WindowProc(message, wParam, lParam);
     }
 
-    // The paint frame every skinned control enters from WM_PAINT: background
-    // by mode into a memory bitmap, PaintContent on top, one copy to the window.
+    // The paint frame, entered from WM_PAINT by this base: background by mode
+    // into the control's kept picture, PaintContent on top, one copy to the
+    // window. The picture is composed again only when DescribeLook says
+    // something it shows has changed.
     LRESULT PaintFrame();
     virtual void PaintContent(HDC dc);
+    // Writes down every value the content painter reads (fields, state,
+    // paths, fonts) and returns true; the base adds the background's. A
+    // control that does not override it is composed at every paint.
+    virtual bool DescribeLook(vo::LookKey& look) const;
 
     // WM_KILLFOCUS handler that tells the parent where the focus went.
     LRESULT ForwardFocusLoss(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // WM_COMMAND to the parent: identifier in the low word, `code` in the high.
-    void NotifyParent(std::uint16_t code = 0);
-    void NotifyParent(std::uint16_t code, LPARAM lParam);
+    // Sends to the parent, which may delete this control from its handler:
+    // false when it did, and then the caller must touch no member.
+    bool SendToParent(UINT message, WPARAM wParam, LPARAM lParam);
+    // WM_COMMAND to the parent: identifier in the low word, `code` in the
+    // high. Returns whether the control still lives.
+    bool NotifyParent(std::uint16_t code = 0);
+    bool NotifyParent(std::uint16_t code, LPARAM lParam);
 
+    // Background request to the parent; returns whether the control still lives.
     bool SendBackgroundRequest(int code);
     bool RepaintNow();
+
+    // A skin piece of this control's module or a file, kept between paints.
+    const KeptBitmap& SkinPiece(const std::wstring& nameOrPath, SkinSource source, int pieceWidth,
+                                int pieceHeight) {
+        return paintResources.Piece(moduleInstance, nameOrPath, source, pieceWidth, pieceHeight);
+    }
+
+    // The pieces and fonts this control paints with, kept between paints.
+    PaintResources paintResources;
 
 private:
     static void RegisterClassOnce(HINSTANCE instance);
     static LRESULT CALLBACK ClassWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool PaintBackground(HDC dc);
+    bool ComposePicture(HDC reference);
+    void DescribeBackground(vo::LookKey& look) const;
+    const KeptBitmap& Slice();
+
+    vo::LifeGuard life;
+    std::unique_ptr<KeptBitmap> picture;
+    int pictureWidth = 0;
+    int pictureHeight = 0;
+    vo::LookKey pictureLook;
+    vo::LocalMemo<vo::SliceKey, KeptBitmap> slices{2};
+    // The tiling brush of the background bitmap it was made from.
+    Brush patternBrush;
+    HBITMAP patternSource = nullptr;
 };

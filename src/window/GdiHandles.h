@@ -71,6 +71,34 @@ private:
     HDC dc_;
 };
 
+// A bitmap kept selected in a memory DC of its own, so that drawing from it
+// or into it costs no selection; owns both. Empty (no DC) for a null bitmap.
+class KeptBitmap {
+public:
+    KeptBitmap() = default;
+    explicit KeptBitmap(Bitmap bitmap) : bitmap_(std::move(bitmap)) {
+        if (!bitmap_) return;
+        dc_ = CreateCompatibleDC(nullptr);
+        if (dc_ != nullptr) previous_ = SelectObject(dc_, bitmap_.Get());
+    }
+    ~KeptBitmap() {
+        if (dc_ == nullptr) return;
+        if (previous_ != nullptr) SelectObject(dc_, previous_);
+        DeleteDC(dc_);
+    }
+    KeptBitmap(const KeptBitmap&) = delete;
+    KeptBitmap& operator=(const KeptBitmap&) = delete;
+
+    HDC Dc() const { return dc_; }
+    HBITMAP Get() const { return bitmap_.Get(); }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    Bitmap bitmap_;
+    HDC dc_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+};
+
 // The common DC of a window (GetDC), released when the holder goes.
 class WindowDC {
 public:

@@ -108,20 +108,19 @@ TEST(ToggleStates, ReleaseOutsideWithoutAMoveOutStillDropsThePressedLook) {
     EXPECT_TRUE(model.checked);
 }
 
-TEST(ToggleStates, MovesInsideNeedAFlagAndAPressThatBeganOnTheControl) {
+TEST(ToggleStates, AMoveInsideWithAnyFlagPressesWhereverThePressBegan) {
     ToggleModel model = Model(2, false, true);
     vo::MoveToggle(model, true, false);  // no flag: nothing changes
     EXPECT_EQ(model.visualState, 2);
-    // Hovering with Shift or another button held, with no press of its own.
-    ToggleModel hover = Model(2, false);
-    vo::MoveToggle(hover, true, true);
-    EXPECT_EQ(hover.visualState, 2);
-    ToggleModel hoverChecked = Model(0, true);
-    vo::MoveToggle(hoverChecked, true, true);
-    EXPECT_EQ(hoverChecked.visualState, 0);
-    // A release there is no click.
-    EXPECT_FALSE(vo::ReleaseToggle(hover, ToggleKind::CheckBox, true).send);
-    EXPECT_EQ(hover.visualState, 2);
+    // No press of its own: a drag that began elsewhere, or a key flag.
+    ToggleModel unchecked = Model(2, false);
+    vo::MoveToggle(unchecked, true, true);
+    EXPECT_EQ(unchecked.visualState, 3);
+    EXPECT_FALSE(unchecked.pressing);
+    ToggleModel checked = Model(0, true);
+    vo::MoveToggle(checked, true, true);
+    EXPECT_EQ(checked.visualState, 1);
+    EXPECT_TRUE(checked.checked);
 }
 
 TEST(ToggleStates, ReleaseInsideAnUnpressedStateSendsNothing) {

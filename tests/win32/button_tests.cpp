@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -591,9 +592,12 @@ TEST(ButtonLooks, CustomIconAlignmentsAndMissingFiles) {
 
 // --- Resources and robustness ------------------------------------------------
 
-TEST(ButtonResources, ThousandPaintsOfEveryStyleLeakNothing) {
+TEST(ButtonResources, TenThousandPaintsOfEveryStyleMakeAndLeakNothing) {
+    GdiLeakCounter counter;
+    ASSERT_TRUE(counter.Installed());
     CustomSkin skin;
-    TestParent parent;
+    auto owner = std::make_unique<TestParent>();
+    TestParent& parent = *owner;
     std::vector<voButton*> buttons;
     for (int style = vo::kButtonNormal; style <= vo::kButtonRoundIcon; ++style) {
         auto* button = parent.Place(new voButton(parent.window, static_cast<std::uint16_t>(style + 1),
@@ -607,24 +611,34 @@ TEST(ButtonResources, ThousandPaintsOfEveryStyleLeakNothing) {
     buttons.push_back(custom);
     PumpMessages();
 
-    GdiLeakCounter counter;
-    ASSERT_TRUE(counter.Installed());
-    const GdiCounts before = counter.Live();
-    const DWORD start = GetTickCount();
-    for (int paint = 0; paint < 1000; ++paint)
+    // Every look changes between two paints, so each paint composes anew.
+    auto paintRound = [&](int paint) {
         for (voButton* button : buttons) {
             button->visualState = paint % 3;
             button->enabled = paint % 4 != 0;
             button->checked = paint % 5 == 0;
             button->Redraw(true);
         }
+    };
+    for (int paint = 0; paint < 60; ++paint) paintRound(paint);  // every look once
+
+    const GdiCounts before = counter.Live();
+    const GdiCounts acquiredBefore = counter.Acquired();
+    const int rounds = 10000 / static_cast<int>(buttons.size());
+    const DWORD start = GetTickCount();
+    for (int paint = 0; paint < rounds; ++paint) paintRound(paint);
     const DWORD elapsed = GetTickCount() - start;
     EXPECT_EQ(counter.Live(), before) << counter.Describe();
-    // Each paint makes DCs, a canvas, pieces and a font: the counter saw them.
-    EXPECT_GT(counter.Acquired().objects, 6 * 1000 * 3);
-    EXPECT_GT(counter.Acquired().deviceContexts, 6 * 1000 * 2);
-    std::printf("6000 button paints took %lu ms; %ld objects and %ld DCs made and released\n",
-                elapsed, counter.Acquired().objects, counter.Acquired().deviceContexts);
+    // Pieces, fonts, slices and pictures are kept: a paint makes nothing and
+    // takes only the window's DC.
+    const long paints = static_cast<long>(rounds * buttons.size());
+    const GdiCounts acquired{counter.Acquired().objects - acquiredBefore.objects,
+                             counter.Acquired().deviceContexts - acquiredBefore.deviceContexts};
+    EXPECT_EQ(acquired, (GdiCounts{0, paints}));
+    std::printf("%ld button paints took %lu ms\n", paints, elapsed);
+    // What the buttons kept goes with them: pieces, fonts, slices, pictures.
+    owner.reset();
+    EXPECT_EQ(counter.Live(), GdiCounts{}) << counter.Describe();
 }
 
 TEST(ButtonResources, MessageStormKeepsStateAndSizeInRange) {

@@ -189,6 +189,15 @@ ButtonMouseResult ButtonMouseStep(const ButtonOptions& options, ButtonMouseState
             result.redraw = true;
         }
         break;
+
+    case ButtonMouseEvent::CaptureLost:
+        // No release will come: the press ends without a click, and a toggle
+        // shows its checked flag.
+        if (state == kButtonPressed && (!options.toggleMode || !checked)) {
+            state = kButtonIdle;
+            result.redraw = true;
+        }
+        break;
     }
     return result;
 }

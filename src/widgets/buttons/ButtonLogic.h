@@ -118,7 +118,8 @@ ButtonRect CaptionRect(ButtonRect client, int horizontalAlignment, int verticalA
 
 // --- Mouse ---------------------------------------------------------------
 
-enum class ButtonMouseEvent { Move, Press, Release, DoubleClick, Leave };
+// CaptureLost: another window took the mouse capture during a press.
+enum class ButtonMouseEvent { Move, Press, Release, DoubleClick, Leave, CaptureLost };
 
 struct ButtonOptions {
     bool enabled = true;

@@ -40,9 +40,9 @@ void MoveToggle(ToggleModel& model, bool inside, bool anyFlag) {
     } else if (model.visualState == kToggleCheckedPressed && !inside) {
         model.visualState = kToggleChecked;
         model.checked = true;
-    } else if (model.visualState == kToggleUnchecked && inside && anyFlag && model.pressing) {
+    } else if (model.visualState == kToggleUnchecked && inside && anyFlag) {
         model.visualState = kToggleUncheckedPressed;
-    } else if (model.visualState == kToggleChecked && inside && anyFlag && model.pressing) {
+    } else if (model.visualState == kToggleChecked && inside && anyFlag) {
         model.visualState = kToggleCheckedPressed;
     }
 }

@@ -50,9 +50,9 @@ void SetToggleChecked(ToggleModel& model, bool checked);
 void PressToggle(ToggleModel& model);
 
 // Pointer moved. Leaving the control with the button held drops the pressed
-// look (3 -> 2, 1 -> 0); coming back with a button flag set (`anyFlag`)
-// shows it again, but only while the press that began on the control lasts,
-// so hovering with Shift or another button held never shows a press.
+// look (3 -> 2, 1 -> 0); moving inside with any button or key flag set
+// (`anyFlag`) shows it, also when the press began elsewhere, so that a
+// release inside then clicks.
 void MoveToggle(ToggleModel& model, bool inside, bool anyFlag);
 
 // Left button up. Inside: 3 -> 0 (notice 0); 1 -> 2 for a check box (notice

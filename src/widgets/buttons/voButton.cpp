@@ -2,12 +2,6 @@
 
 namespace {
 constexpr int kButtonKind = 1;
-
-struct PieceTriple {
-    Bitmap left;
-    Bitmap right;
-    Bitmap centre;
-};
 }  // namespace
 
 voButton::voButton(HWND parent, std::uint16_t identifier, int askedWidth, int buttonStyle)
@@ -26,12 +20,12 @@ voButton::voButton(HWND parent, std::uint16_t identifier, int askedWidth, int bu
     const vo::ButtonSize size = vo::ButtonSizeFor(style, askedWidth, skinHeight, sideWidth);
     voAbstractControl::SetSize(size.width, size.height);
 
-    messageMap.Insert(WM_PAINT, &voButton::OnPaint);
     messageMap.Insert(WM_MOUSEMOVE, &voButton::OnMouse);
     messageMap.Insert(WM_LBUTTONDOWN, &voButton::OnMouse);
     messageMap.Insert(WM_LBUTTONUP, &voButton::OnMouse);
     messageMap.Insert(WM_MOUSELEAVE, &voButton::OnMouse);
     messageMap.Insert(WM_LBUTTONDBLCLK, &voButton::OnMouse);
+    messageMap.Insert(WM_CAPTURECHANGED, &voButton::OnCaptureChanged);
 }
 
 LRESULT voButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -102,8 +96,16 @@ void voButton::SetIconFile(int number, const std::wstring& path) {
     }
 }
 
-LRESULT voButton::OnPaint(UINT message, WPARAM, LPARAM) {
-    return message == WM_PAINT ? PaintFrame() : 0;
+bool voButton::DescribeLook(vo::LookKey& look) const {
+    look << reinterpret_cast<std::uintptr_t>(moduleInstance) << style << visualState << iconIndex
+         << skinHeight << sideWidth << font << textMarginTop << textMarginLeft << textMarginBottom
+         << textMarginRight << textColour << disabledTextColour << textHorizontalAlignment
+         << textVerticalAlignment << lineMode << iconHorizontalAlignment << iconVerticalAlignment
+         << iconYOffset << iconXOffset << iconBottomMargin << iconRightMargin << iconFile
+         << disabledIconFile << clickedIconFile << iconWidth << iconHeight << caption << enabled
+         << checked;
+    for (const std::wstring& file : skinFiles) look << file;
+    return true;
 }
 
 void voButton::PaintContent(HDC dc) {
@@ -125,80 +127,75 @@ void voButton::PaintContent(HDC dc) {
     look.horizontal = textHorizontalAlignment;
     look.vertical = textVerticalAlignment;
     look.lineMode = lineMode;
-    DrawCaption(dc, caption, {area.left, area.top, area.right, area.bottom}, font, look);
+    DrawCaption(dc, caption, {area.left, area.top, area.right, area.bottom},
+                paintResources.FontFor(font), look);
 }
 
 void voButton::PaintRoundIcon(HDC dc) {
-    const Bitmap face = LoadSkinPiece(moduleInstance, vo::RoundIconFace(visualState),
-                                      SkinSource::Resource, vo::kRoundIconFaceSize,
-                                      vo::kRoundIconFaceSize);
+    const KeptBitmap& face = SkinPiece(vo::RoundIconFace(visualState), SkinSource::Resource,
+                                       vo::kRoundIconFaceSize, vo::kRoundIconFaceSize);
+    BlendPiece(dc, face, 0, 0, vo::kRoundIconFaceSize, vo::kRoundIconFaceSize, blend);
     // Only the icon matching the enabled flag is needed.
     const wchar_t* iconName = vo::RoundIconName(iconIndex, enabled);
-    const Bitmap icon = iconName == nullptr
-                            ? Bitmap()
-                            : LoadSkinPiece(moduleInstance, iconName, SkinSource::Resource,
-                                            vo::kRoundIconSize, vo::kRoundIconSize);
-    BlendPiece(dc, face.Get(), 0, 0, vo::kRoundIconFaceSize, vo::kRoundIconFaceSize, blend);
+    if (iconName == nullptr) return;
+    const KeptBitmap& icon =
+        SkinPiece(iconName, SkinSource::Resource, vo::kRoundIconSize, vo::kRoundIconSize);
 
     const bool held = static_cast<bool>(icon);
     const vo::ButtonIconChoice choice = vo::ChooseButtonIcon(
         style, enabled, visualState, checked, {held && enabled, held && !enabled, false});
     if (choice == vo::kNoIcon) return;
     const vo::ButtonPoint at = vo::RoundIconPosition(visualState);
-    BlendPiece(dc, icon.Get(), at.x, at.y, vo::kRoundIconSize, vo::kRoundIconSize, blend);
+    BlendPiece(dc, icon, at.x, at.y, vo::kRoundIconSize, vo::kRoundIconSize, blend);
 }
 
 void voButton::PaintSkin(HDC dc) {
-    auto load = [&](vo::ButtonPieceSet set) {
-        PieceTriple pieces;
+    auto pieces = [&](vo::ButtonPieceSet set) {
+        ThreePieceSkin skin{nullptr, nullptr, nullptr, sideWidth, skinHeight};
+        auto piece = [&](const std::wstring& nameOrPath, SkinSource source, int pieceWidth) {
+            return &SkinPiece(nameOrPath, source, pieceWidth, skinHeight);
+        };
         if (style == vo::kButtonCustom) {
             const vo::ButtonPieceNumbers number = vo::CustomPieceNumbers(set);
-            pieces.left = LoadSkinPiece(moduleInstance, skinFiles[number.left], SkinSource::File,
-                                        sideWidth, skinHeight);
-            pieces.right = LoadSkinPiece(moduleInstance, skinFiles[number.right], SkinSource::File,
-                                         sideWidth, skinHeight);
-            pieces.centre = LoadSkinPiece(moduleInstance, skinFiles[number.centre],
-                                          SkinSource::File, 1, skinHeight);
+            skin.left = piece(skinFiles[number.left], SkinSource::File, sideWidth);
+            skin.right = piece(skinFiles[number.right], SkinSource::File, sideWidth);
+            skin.centre = piece(skinFiles[number.centre], SkinSource::File, 1);
         } else {
             const vo::ButtonPieceNames names = vo::ButtonPieceResources(style, set);
-            if (names.left == nullptr) return pieces;
-            pieces.left = LoadSkinPiece(moduleInstance, names.left, SkinSource::Resource,
-                                        sideWidth, skinHeight);
-            pieces.right = LoadSkinPiece(moduleInstance, names.right, SkinSource::Resource,
-                                         sideWidth, skinHeight);
-            pieces.centre = LoadSkinPiece(moduleInstance, names.centre, SkinSource::Resource, 1,
-                                          skinHeight);
+            if (names.left == nullptr) return skin;
+            skin.left = piece(names.left, SkinSource::Resource, sideWidth);
+            skin.right = piece(names.right, SkinSource::Resource, sideWidth);
+            skin.centre = piece(names.centre, SkinSource::Resource, 1);
         }
-        return pieces;
+        return skin;
     };
 
     // Only the custom style has hovered pieces; it shows them when its
     // hovered left piece loads, and the normal ones otherwise.
     const bool tryHovered = style == vo::kButtonCustom && visualState == vo::kButtonHovered;
-    PieceTriple pieces;
-    if (tryHovered) pieces = load(vo::kPiecesHovered);
-    if (!tryHovered || !pieces.left) pieces = load(vo::PieceSetFor(visualState, false));
-    DrawThreePieceSkin(dc, {pieces.left.Get(), pieces.centre.Get(), pieces.right.Get(), sideWidth,
-                            skinHeight},
-                       width, 0, blend);
+    ThreePieceSkin skin{nullptr, nullptr, nullptr, sideWidth, skinHeight};
+    if (tryHovered) skin = pieces(vo::kPiecesHovered);
+    if (!tryHovered || skin.left == nullptr || !*skin.left)
+        skin = pieces(vo::PieceSetFor(visualState, false));
+    DrawThreePieceSkin(dc, skin, width, 0, blend);
 }
 
 void voButton::PaintCustomIcon(HDC dc) {
-    auto load = [&](const std::wstring& path) {
-        return LoadSkinPiece(moduleInstance, path, SkinSource::File, iconWidth, iconHeight);
+    auto load = [&](const std::wstring& path) -> const KeptBitmap& {
+        return SkinPiece(path, SkinSource::File, iconWidth, iconHeight);
     };
-    const Bitmap normal = load(iconFile);
-    const Bitmap disabled = load(disabledIconFile);
-    const Bitmap clicked = load(clickedIconFile);
+    const KeptBitmap& normal = load(iconFile);
+    const KeptBitmap& disabled = load(disabledIconFile);
+    const KeptBitmap& clicked = load(clickedIconFile);
     const vo::ButtonIconChoice choice =
         vo::ChooseButtonIcon(style, enabled, visualState, checked,
                              {static_cast<bool>(normal), static_cast<bool>(disabled),
                               static_cast<bool>(clicked)});
-    HBITMAP icon = nullptr;
+    const KeptBitmap* icon = nullptr;
     switch (choice) {
-    case vo::kNormalIcon: icon = normal.Get(); break;
-    case vo::kDisabledIcon: icon = disabled.Get(); break;
-    case vo::kClickedIcon: icon = clicked.Get(); break;
+    case vo::kNormalIcon: icon = &normal; break;
+    case vo::kDisabledIcon: icon = &disabled; break;
+    case vo::kClickedIcon: icon = &clicked; break;
     case vo::kNoIcon: return;
     }
     RECT client{};
@@ -207,7 +204,7 @@ void voButton::PaintCustomIcon(HDC dc) {
                                     iconRightMargin);
     const int top = vo::IconOffset(iconVerticalAlignment, client.bottom, iconHeight, iconYOffset,
                                    iconBottomMargin);
-    BlendPiece(dc, icon, left, top, iconWidth, iconHeight, blend);
+    BlendPiece(dc, *icon, left, top, iconWidth, iconHeight, blend);
 }
 
 bool voButton::CursorInside() const {
@@ -231,7 +228,24 @@ LRESULT voButton::OnMouse(UINT message, WPARAM wParam, LPARAM) {
     default: return 0;
     }
     if (message == WM_MOUSEMOVE || message == WM_LBUTTONUP) input.inside = CursorInside();
+    // The leave notification is spent whether or not the button listens now.
+    if (message == WM_MOUSELEAVE) mouseTracking = false;
+    if (message == WM_MOUSEMOVE && enabled && !mouseTracking) {
+        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+        TrackMouseLeave();
+    }
+    Step(input);
+    return 0;
+}
 
+LRESULT voButton::OnCaptureChanged(UINT, WPARAM, LPARAM lParam) {
+    // Another window took the mouse in the middle of a press: no release will come.
+    if (reinterpret_cast<HWND>(lParam) != ownWindow)
+        Step({vo::ButtonMouseEvent::CaptureLost, false, false, false});
+    return 0;
+}
+
+void voButton::Step(const vo::ButtonMouseInput& input) {
     vo::ButtonOptions options;
     options.enabled = enabled;
     options.toggleMode = toggleMode;
@@ -246,13 +260,7 @@ LRESULT voButton::OnMouse(UINT message, WPARAM wParam, LPARAM) {
     checked = step.next.checked;
     if (step.capture) SetCapture(ownWindow);
     if (step.releaseCapture) ReleaseCapture();
-    // The leave notification is spent whether or not the button listens now.
-    if (message == WM_MOUSELEAVE) mouseTracking = false;
-    if (message == WM_MOUSEMOVE && enabled && !mouseTracking) {
-        SetCursor(LoadCursorW(nullptr, IDC_ARROW));
-        TrackMouseLeave();
-    }
-    if (step.notify) NotifyParent();
+    // The parent may delete the button from its handler.
+    if (step.notify && !NotifyParent()) return;
     if (step.redraw) Redraw(false);
-    return 0;
 }

@@ -60,10 +60,9 @@ public:
     std::wstring clickedIconFile;
     int iconWidth = 0;
     int iconHeight = 0;
-    // The fourteen piece bitmaps (three sets of three skin pieces, the two
-    // round faces and the three icons) exist only during one paint, in holders
-    // local to PaintContent: nothing is kept between paints, so a changed
-    // style, state or path shows at the next paint.
+    // The piece bitmaps (three sets of three skin pieces, the round faces and
+    // the icons) come from the shared piece cache by name or path at each
+    // compose, so a changed style, state or path shows at the next paint.
     std::wstring caption;
     bool enabled = true;
     bool notifyOnPress = false;
@@ -73,10 +72,12 @@ public:
 
 protected:
     void PaintContent(HDC dc) override;
+    bool DescribeLook(vo::LookKey& look) const override;
 
 private:
-    LRESULT OnPaint(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnCaptureChanged(UINT message, WPARAM wParam, LPARAM lParam);
+    void Step(const vo::ButtonMouseInput& input);
 
     void PaintRoundIcon(HDC dc);
     void PaintSkin(HDC dc);

@@ -12,7 +12,6 @@ voToggleControl::voToggleControl(HWND parent, std::uint16_t identifier, int aske
     const vo::ToggleSize size = vo::InitialToggleSize(askedWidth);
     voAbstractControl::SetSize(size.width, size.height);
 
-    messageMap.Insert(WM_PAINT, &voToggleControl::OnPaint);
     messageMap.Insert(WM_MOUSEMOVE, &voToggleControl::OnMouse);
     messageMap.Insert(WM_LBUTTONDOWN, &voToggleControl::OnMouse);
     messageMap.Insert(WM_LBUTTONUP, &voToggleControl::OnMouse);
@@ -72,19 +71,22 @@ void voToggleControl::SetSkinFile(int index, const std::wstring& path) {
     if (index >= 0 && index < vo::kTogglePieceCount) skinFiles[index] = path;
 }
 
-LRESULT voToggleControl::OnPaint(UINT, WPARAM, LPARAM) { return PaintFrame(); }
+bool voToggleControl::DescribeLook(vo::LookKey& look) const {
+    look << reinterpret_cast<std::uintptr_t>(moduleInstance) << skinSource << visualState << boxSize
+         << gap << font << textColour << disabledTextColour << caption << enabled;
+    for (const std::wstring& file : skinFiles) look << file;
+    return true;
+}
 
 void voToggleControl::PaintContent(HDC dc) {
     const int piece = vo::TogglePieceIndex(visualState, enabled);
     const vo::TogglePieceSource source = vo::ResolveTogglePieceSource(toggleKind, skinSource);
     if (piece >= 0 && source != vo::TogglePieceSource::None) {
-        // Only the piece on show is loaded; it goes again at the end of the paint.
-        const Bitmap box =
+        const KeptBitmap& box =
             source == vo::TogglePieceSource::Files
-                ? LoadSkinPiece(moduleInstance, skinFiles[piece], SkinSource::File, boxSize, boxSize)
-                : LoadSkinPiece(moduleInstance, pieceNames[piece], SkinSource::Resource, boxSize,
-                                boxSize);
-        BlendPiece(dc, box.Get(), 0, vo::ToggleBoxTop(height, boxSize), boxSize, boxSize, blend);
+                ? SkinPiece(skinFiles[piece], SkinSource::File, boxSize, boxSize)
+                : SkinPiece(pieceNames[piece], SkinSource::Resource, boxSize, boxSize);
+        BlendPiece(dc, box, 0, vo::ToggleBoxTop(height, boxSize), boxSize, boxSize, blend);
     }
     if (caption.empty()) return;
     RECT area{};
@@ -95,12 +97,14 @@ void voToggleControl::PaintContent(HDC dc) {
     look.horizontal = vo::kAlignStart;
     look.vertical = vo::kAlignCentre;
     look.lineMode = vo::kSingleLine;
-    DrawCaption(dc, caption, area, font, look);
+    DrawCaption(dc, caption, area, paintResources.FontFor(font), look);
 }
 
 LRESULT voToggleControl::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_MOUSELEAVE) {
         mouseTracking = false;
+        // A pressed look that no press on the control started ends with the hover.
+        if (!pressing) CancelHover();
         return 0;
     }
     if (!enabled) return 0;
@@ -164,6 +168,14 @@ void voToggleControl::CancelPress() {
     Store(model);
     if (GetCapture() == ownWindow) ReleaseCapture();
     Redraw(false);
+}
+
+void voToggleControl::CancelHover() {
+    vo::ToggleModel model = Model();
+    const int before = model.visualState;
+    vo::CancelTogglePress(model);
+    Store(model);
+    if (model.visualState != before) Redraw(false);
 }
 
 bool voToggleControl::Inside(LPARAM lParam) const {

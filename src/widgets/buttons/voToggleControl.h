@@ -53,9 +53,9 @@ protected:
                     const PieceNames& pieceNames);
 
     void PaintContent(HDC dc) override;
+    bool DescribeLook(vo::LookKey& look) const override;
 
 private:
-    LRESULT OnPaint(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnCaptureChanged(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -63,13 +63,15 @@ private:
     void Move(WPARAM wParam, LPARAM lParam);
     void Release(LPARAM lParam);
     void CancelPress();
+    void CancelHover();
     bool Inside(LPARAM lParam) const;
     vo::ToggleModel Model() const;
     void Store(const vo::ToggleModel& model);
 
     const vo::ToggleKind toggleKind;
     const PieceNames pieceNames;
-    // True from a press on the control until its release (or a cancel).
+    // True from a press on the control until its release (or a cancel); a
+    // pressed look without it came from a move inside with a button held.
     bool pressing = false;
     voMessageMap<voToggleControl> messageMap;
 };

@@ -1,5 +1,7 @@
 #include "harness/Pump.h"
 
+#include "window/WindowClass.h"
+
 namespace {
 // Bounded, so a window that never validates itself cannot keep the pump busy.
 void DispatchPending() {
@@ -9,6 +11,8 @@ void DispatchPending() {
         if (message.message == WM_QUIT) continue;  // a test asks for quit codes itself
         TranslateMessage(&message);
         DispatchMessageW(&message);
+        // What a handler threw fails the test here, as the program's loop would end it.
+        RethrowPendingWindowException();
     }
 }
 }  // namespace
