@@ -5,7 +5,7 @@ JOBS ?= 2
 HOST ?= host
 export JOBS HOST
 
-.PHONY: demo test build deps configure contact-sheet clean
+.PHONY: demo test bench build deps configure contact-sheet clean
 
 deps:
 	@tools/install-deps.sh
@@ -30,6 +30,13 @@ demo: deps
 
 test: build
 	@tools/run-tests.sh
+
+# Our controls against the system controls, in the build that runs here.
+bench: deps
+	@arch=$$(tools/runnable-arch.sh) && \
+	  { [ -f $(BUILD)/$$arch/CMakeCache.txt ] || cmake --preset $$arch >/dev/null; } && \
+	  cmake --build --preset $$arch -j $(JOBS) --target vo_bench >/dev/null && \
+	  tools/wine-run.sh $(BUILD)/$$arch/bin/vo_bench.exe
 
 contact-sheet: configure
 	@cmake --build --preset win32 --target vo_skins

@@ -32,3 +32,8 @@ target_link_options(VoDemo PRIVATE -municode)
 target_link_libraries(VoDemo PRIVATE vo_controls vo_resources)
 
 add_subdirectory(tests)
+
+# make bench: our controls against the system controls at the same rectangles.
+add_executable(vo_bench tools/bench/Bench.cpp)
+target_link_options(vo_bench PRIVATE -municode)
+target_link_libraries(vo_bench PRIVATE vo_controls vo_resources)

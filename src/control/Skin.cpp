@@ -76,10 +76,13 @@ void DrawCaption(HDC dc, const std::wstring& text, RECT area, const CaptionFont&
 
 SIZE MeasureCaption(HWND window, const std::wstring& text, const CaptionFont& font,
                     TEXTMETRICW* metrics) {
+    return MeasureCaption(window, text, SharedFont(font)->Get(), metrics);
+}
+
+SIZE MeasureCaption(HWND window, const std::wstring& text, HFONT font, TEXTMETRICW* metrics) {
     SIZE extent{0, 0};
     WindowDC dc(window);
-    const auto created = SharedFont(font);
-    SelectedObject selected(dc.Get(), created->Get());
+    SelectedObject selected(dc.Get(), font);
     GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
     if (metrics != nullptr && GetTextMetricsW(dc.Get(), metrics) == FALSE) *metrics = TEXTMETRICW{};
     return extent;

@@ -72,6 +72,8 @@ void DrawCaption(HDC dc, const std::wstring& text, RECT area, const CaptionFont&
 
 // Width and height of `text` in `font`, measured on the window's DC; the
 // font's metrics too when `metrics` is given.
+SIZE MeasureCaption(HWND window, const std::wstring& text, HFONT font, TEXTMETRICW* metrics = nullptr);
+// The same with the font from the shared font cache.
 SIZE MeasureCaption(HWND window, const std::wstring& text, const CaptionFont& font,
                     TEXTMETRICW* metrics = nullptr);
 

@@ -34,6 +34,15 @@ bool voAbstractGradientWindow::AddControl(int controlId, voAbstractControl* cont
     return controls.emplace(controlId, control).second;
 }
 
+bool voAbstractGradientWindow::DeleteControl(int controlId) {
+    auto found = controls.find(controlId);
+    if (found == controls.end()) return false;
+    voAbstractControl* control = found->second;
+    controls.erase(found);
+    delete control;
+    return true;
+}
+
 voAbstractControl* voAbstractGradientWindow::GetControl(int controlId) const {
     auto found = controls.find(controlId);
     return found == controls.end() ? nullptr : found->second;

@@ -19,6 +19,9 @@ public:
     // identifier is taken.
     bool AddControl(int identifier, voAbstractControl* control);
     voAbstractControl* GetControl(int identifier) const;
+    // Deletes an owned control (also from inside a notification it sent);
+    // false when no control has the identifier.
+    bool DeleteControl(int identifier);
 
     bool innerFrame = false;
     int innerFrameTop = 10;

@@ -322,3 +322,25 @@ TEST(ButtonMouse, ToggleReleaseBringsTheLookBackToTheCheckedFlag) {
     EXPECT_FALSE(button.state.checked);
     EXPECT_EQ(button.state.visualState, vo::kButtonIdle);
 }
+
+TEST(ButtonMouse, LosingTheCaptureEndsAPressWithoutAClick) {
+    Driver button;
+    button.Step(ButtonMouseEvent::Press);
+    button.captured = false;  // another window took the mouse
+    const auto lost = button.Step(ButtonMouseEvent::CaptureLost);
+    EXPECT_EQ(button.state.visualState, vo::kButtonIdle);
+    EXPECT_TRUE(lost.redraw);
+    EXPECT_FALSE(lost.notify);
+
+    // A checked toggle keeps its pressed look; a hover is left alone.
+    Driver toggle;
+    toggle.options.toggleMode = true;
+    toggle.Step(ButtonMouseEvent::Press);
+    toggle.Step(ButtonMouseEvent::CaptureLost);
+    EXPECT_EQ(toggle.state.visualState, vo::kButtonPressed);
+    EXPECT_EQ(toggle.notifications, 1);  // the press; the loss sends nothing
+    Driver hovered;
+    hovered.Step(ButtonMouseEvent::Move);
+    hovered.Step(ButtonMouseEvent::CaptureLost);
+    EXPECT_EQ(hovered.state.visualState, vo::kButtonHovered);
+}

@@ -8,7 +8,9 @@
 #include <thread>
 
 #include "app/Application.h"
+#include "control/voAbstractControl.h"
 #include "harness/ImportPatch.h"
+#include "window/voAbstractGradientWindow.h"
 
 namespace {
 
@@ -106,6 +108,36 @@ TEST_F(ErrorBoxTest, EachCaughtKindShowsItsBoxAndReturnsMinusOne) {
     EXPECT_TRUE(unknown.found);
     ExpectTopmostTaskModalErrorBox();
     EXPECT_NE(unknown.texts.find(L"Unhandled Exception"), std::wstring::npos);
+}
+
+namespace {
+class ThrowingControl : public voAbstractControl {
+public:
+    explicit ThrowingControl(HWND parent) : voAbstractControl(parent, 5, WS_CHILD) {}
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_APP) throw std::runtime_error(wParam == 0 ? "thrown in a sent message" : "later");
+        return voAbstractControl::WindowProc(message, wParam, lParam);
+    }
+};
+}  // namespace
+
+TEST_F(ErrorBoxTest, AnExceptionInAHandlerEndsTheLoopWithItsBox) {
+    SeenBox seen;
+    LRESULT sent = -1;
+    const int code = RunWithBox(L"Runtime Error", seen, [&](Application& application) {
+        voAbstractGradientWindow window;
+        ThrowingControl control(window.window);
+        // The send returns through the system normally; the loop throws the
+        // kept exception after the next message it dispatches.
+        sent = SendMessageW(control.GetHandle(), WM_APP, 0, 0);
+        PostMessageW(control.GetHandle(), WM_APP, 1, 0);
+        return application.Run();
+    });
+    EXPECT_EQ(code, -1);
+    EXPECT_EQ(sent, 0);
+    EXPECT_TRUE(seen.found);
+    EXPECT_NE(seen.texts.find(L"thrown in a sent message"), std::wstring::npos)
+        << std::string(seen.texts.begin(), seen.texts.end());
 }
 
 TEST(ApplicationShell, TheMarkerLivesWhileTheBodyRunsAndGoesAfter) {

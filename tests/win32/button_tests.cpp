@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "control/Skin.h"
+#include "harness/ImportPatch.h"
 #include "harness/LeakCheck.h"
 #include "harness/MessageStorm.h"
 #include "harness/Pieces.h"
@@ -408,6 +409,17 @@ TEST(ButtonMouse, DisabledFromItsOwnPressStillGivesTheMouseBack) {
 // --- Looks ----------------------------------------------------------------------
 
 TEST(ButtonLooks, ClickedPiecesShowOnlyWhilePressed) {
+    // Left and centre pieces per style: normal, then clicked.
+    const wchar_t* const pieces[4][2][2] = {
+        {{L"Button_Normal_Left", L"Button_Normal_Center"},
+         {L"Button_Normal_Clicked_Left", L"Button_Normal_Clicked_Center"}},
+        {{L"Button_Round_Left", L"Button_Round_Center"},
+         {L"Button_Round_Clicked_Left", L"Button_Round_Clicked_Center"}},
+        {{L"Button_Green_Left", L"Button_Green_Center"},
+         {L"Button_Green_Clicked_Left", L"Button_Green_Clicked_Center"}},
+        {{L"Button_Red_Left", L"Button_Red_Center"},
+         {L"Button_Red_Clicked_Left", L"Button_Red_Clicked_Center"}},
+    };
     TestParent parent;
     for (int style = vo::kButtonNormal; style <= vo::kButtonRed; ++style) {
         SCOPED_TRACE(style);
@@ -417,10 +429,9 @@ TEST(ButtonLooks, ClickedPiecesShowOnlyWhilePressed) {
         const int side = button->sideWidth;
         const int h = button->skinHeight;
         for (int state : {vo::kButtonIdle, vo::kButtonHovered, vo::kButtonPressed}) {
-            const auto names = vo::ButtonPieceResources(
-                style, state == vo::kButtonPressed ? vo::kPiecesClicked : vo::kPiecesNormal);
-            const PiecePixels centre = ReadPiece(names.centre, 1, h);
-            const PiecePixels left = ReadPiece(names.left, side, h);
+            const auto& names = pieces[style][state == vo::kButtonPressed ? 1 : 0];
+            const PiecePixels centre = ReadPiece(names[1], 1, h);
+            const PiecePixels left = ReadPiece(names[0], side, h);
             ASSERT_EQ(centre.height, h);
             button->visualState = state;
             const PixelImage image = Shown(button);
@@ -430,6 +441,48 @@ TEST(ButtonLooks, ClickedPiecesShowOnlyWhilePressed) {
             EXPECT_GT(ExpectOpaquePixelsAt(image, left, 0, 0), 0);
         }
     }
+}
+
+namespace {
+using AlphaBlendFunction = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int, int, int, BLENDFUNCTION);
+AlphaBlendFunction realAlphaBlend = nullptr;
+int alphaBlends = 0;
+BOOL WINAPI CountingAlphaBlend(HDC a, int b, int c, int d, int e, HDC f, int g, int h, int i, int j,
+                               BLENDFUNCTION k) {
+    ++alphaBlends;
+    return realAlphaBlend(a, b, c, d, e, f, g, h, i, j, k);
+}
+}  // namespace
+
+TEST(ButtonLooks, AnUnchangedButtonRepaintsItsKeptPictureAndADirectAssignmentShowsNextPaint) {
+    TestParent parent;
+    auto* button = parent.Place(new voButton(parent.window, kId, 150, vo::kButtonNormal), 20, 20);
+    button->SetFont(L"Tahoma", 18, 700);
+    button->SetText(L"HHHHHH");
+    button->SetTextColor(RGB(0, 0, 255));
+    const PixelImage before = Shown(button);
+    realAlphaBlend = reinterpret_cast<AlphaBlendFunction>(
+        PatchImport("msimg32.dll", "AlphaBlend", reinterpret_cast<void*>(&CountingAlphaBlend)));
+    ASSERT_NE(realAlphaBlend, nullptr);
+    alphaBlends = 0;
+    const PixelImage again = Shown(button);
+    EXPECT_EQ(alphaBlends, 0) << "nothing changed, nothing composed";
+    EXPECT_EQ(again.pixels, before.pixels);
+
+    // Fields assigned without a setter, then a paint the system asks for.
+    button->textColour = RGB(255, 0, 0);
+    InvalidateRect(button->ownWindow, nullptr, FALSE);
+    UpdateWindow(button->ownWindow);
+    EXPECT_GT(alphaBlends, 0);
+    PixelImage image = ReadWindowPixels(button->ownWindow);
+    EXPECT_GT(CountNear(image, RGB(255, 0, 0), 40), 20);
+    EXPECT_EQ(CountNear(image, RGB(0, 0, 255), 60), 0);
+    button->caption = L"";
+    InvalidateRect(button->ownWindow, nullptr, FALSE);
+    UpdateWindow(button->ownWindow);
+    image = ReadWindowPixels(button->ownWindow);
+    EXPECT_EQ(CountNear(image, RGB(255, 0, 0), 60), 0);
+    PatchImport("msimg32.dll", "AlphaBlend", reinterpret_cast<void*>(realAlphaBlend));
 }
 
 TEST(ButtonLooks, CaptionColourFollowsTheEnabledFlag) {
@@ -473,6 +526,10 @@ TEST(ButtonLooks, RoundIconSinksOnePixelWhenPressed) {
 }
 
 TEST(ButtonLooks, DisabledRoundIconsShowTheirGreyIcons) {
+    const wchar_t* const greyIcons[vo::kRoundIconCount] = {
+        L"Button_Gray_Delete_Icon", L"Button_Gray_Add_Icon",   L"Button_Gray_Schedule_Icon",
+        L"Button_Gray_CountDown_Icon", L"Button_Gray_Task_Icon", L"Button_Gray_Cross_Icon",
+        L"Button_Gray_Refresh_Button", L"BUTTON_GRAY_CALLENDAR_ICON"};
     TestParent parent;
     for (int index = 0; index < vo::kRoundIconCount; ++index) {
         SCOPED_TRACE(index);
@@ -485,7 +542,7 @@ TEST(ButtonLooks, DisabledRoundIconsShowTheirGreyIcons) {
         button->SetIcon(index);
         const PixelImage shown = Shown(button);
         // The grey icons are translucent: each pixel is the icon over the bare face.
-        const PiecePixels icon = ReadPiece(vo::RoundIconName(index, false), 14, 14);
+        const PiecePixels icon = ReadPiece(greyIcons[index], 14, 14);
         ASSERT_EQ(icon.height, 14);
         int covered = 0;
         for (int py = 0; py < 14; ++py)
@@ -740,11 +797,22 @@ TEST(ButtonLooks, EveryLookOnOneWindow) {
     PumpMessages();
     for (voButton* button : all) {
         const PixelImage image = ReadWindowPixels(button->ownWindow);
-        ASSERT_FALSE(image.Empty());
-        // Something beyond a gradient was drawn: more than a handful of colours.
-        int distinct = 0;
-        for (std::size_t i = 1; i < image.pixels.size(); ++i) distinct += image.pixels[i] != image.pixels[i - 1];
-        EXPECT_GT(distinct, 20) << button->controlId;
+        // The bare slice behind the button: a custom-style button with no
+        // files and no caption, of the same width at the same x, draws nothing else.
+        auto* bare = new voButton(parent.window, id++, button->width, vo::kButtonCustom);
+        bare->sideWidth = 0;
+        bare->skinHeight = button->height;
+        parent.Place(bare, button->x, 270);
+        bare->SetSize(button->width, button->height);
+        const PixelImage slice = ReadWindowPixels(bare->ownWindow);
+        ASSERT_EQ(image.width, slice.width);
+        ASSERT_EQ(image.height, slice.height);
+        // A skinned look covers most of its area with pieces.
+        int changed = 0;
+        for (int py = 0; py < image.height; ++py)
+            for (int px = 0; px < image.width; ++px) changed += !ColourNear(image.At(px, py), slice.At(px, py), 8);
+        EXPECT_GT(changed, image.width * image.height / 3) << button->controlId;
+        parent.DeleteControl(bare->controlId);
     }
     if (const char* hold = std::getenv("VO_BUTTON_SHOWCASE_MS")) PumpMessages(std::atoi(hold));
     SetCurrentDirectoryW(previous);

@@ -165,7 +165,7 @@ protected:
                                           SkinSource source) {
         control.Redraw(true);
         const int box = control.boxSize;
-        const int top = vo::ToggleBoxTop(control.height, box);
+        const int top = (control.height - box) / 2;  // vertically centred, signed
         const Area background = Background(control.x, control.width, control.height, box);
         Bitmap piece = LoadSkinPiece(control.moduleInstance, name, source, box, box);
         if (!piece) return ::testing::AssertionFailure() << "the piece does not load";

@@ -79,7 +79,7 @@ void voButton::Disable() {
 
 void voButton::FitToText(int extra) {
     const int captionWidth =
-        style == vo::kButtonRoundIcon ? 0 : MeasureCaption(ownWindow, caption, font).cx;
+        style == vo::kButtonRoundIcon ? 0 : MeasureCaption(ownWindow, caption, paintResources.FontFor(font)).cx;
     SetSize(vo::FitToTextWidth(style, captionWidth, extra, sideWidth), 0);
 }
 

@@ -44,7 +44,7 @@ void voToggleControl::SetText(const std::wstring& text) {
 
 bool voToggleControl::FitToText() {
     TEXTMETRICW metrics{};
-    const SIZE extent = MeasureCaption(ownWindow, caption, font, &metrics);
+    const SIZE extent = MeasureCaption(ownWindow, caption, paintResources.FontFor(font), &metrics);
     const vo::ToggleFit fit =
         vo::FitToggleToText(extent.cx, extent.cy, metrics.tmExternalLeading, height, boxSize);
     gap = fit.gap;
