@@ -26,6 +26,26 @@ struct Doomed : Control {
     }
 };
 
+// Counts the access violations raised while it lives, where they are raised:
+// the system swallows a fault inside a window procedure it called itself (a
+// focus change), which would otherwise let a touch after deletion pass.
+class FaultCounter {
+public:
+    FaultCounter() : handler_(AddVectoredExceptionHandler(1, &FaultCounter::Count)) { faults_ = 0; }
+    ~FaultCounter() { RemoveVectoredExceptionHandler(handler_); }
+    FaultCounter(const FaultCounter&) = delete;
+    FaultCounter& operator=(const FaultCounter&) = delete;
+    long Faults() const { return faults_; }
+
+private:
+    static LONG WINAPI Count(EXCEPTION_POINTERS* exception) {
+        if (exception->ExceptionRecord->ExceptionCode == EXCEPTION_ACCESS_VIOLATION) ++faults_;
+        return EXCEPTION_CONTINUE_SEARCH;
+    }
+    static inline long faults_ = 0;
+    void* handler_;
+};
+
 // Deletes the control that sends the `deleteOn`-th WM_COMMAND (counted from
 // the last Clear) from inside its handler.
 class DeletingParent : public TestParent {
