@@ -2,7 +2,6 @@
 // Platform-free rules of the abstract control: which background request a
 // geometry change sends, and the grey levels of the gradient slice behind it.
 #include <cstdint>
-#include <tuple>
 
 #include "window/GradientLogic.h"
 
@@ -34,18 +33,5 @@ struct SliceInput {
 // Only the red channel of the parent's colours counts: the slice is grey.
 // A parent extent of 0 (the parent has not answered yet) gives offset 0.
 SliceLevels GradientSliceLevels(const SliceInput& input);
-
-// What a gradient slice bitmap depends on: controls whose slices agree share one.
-struct SliceKey {
-    std::uint8_t first;
-    std::uint8_t last;
-    bool horizontal;
-    int width;
-    int height;
-
-    auto Tied() const { return std::tie(first, last, horizontal, width, height); }
-    bool operator<(const SliceKey& other) const { return Tied() < other.Tied(); }
-    bool operator==(const SliceKey& other) const { return Tied() == other.Tied(); }
-};
 
 }  // namespace vo

@@ -164,9 +164,6 @@ void voAbstractControl::SetBackground(HBITMAP bitmap) {
 }
 
 HBITMAP voAbstractControl::CreateGradientSlice() {
-    const vo::SliceLevels levels = vo::GradientSliceLevels({gradientStart, gradientEnd,
-                                                            gradientHorizontal, parentWidth,
-                                                            parentHeight, x, y, width, height});
     MemoryDC memory;
     HBITMAP slice = nullptr;
     {
@@ -175,34 +172,28 @@ HBITMAP voAbstractControl::CreateGradientSlice() {
     }
     if (slice == nullptr || !memory) return slice;
     SelectedObject selected(memory.Get(), slice);
+    FillGradientSlice(memory.Get());
+    return slice;
+}
+
+bool voAbstractControl::FillGradientSlice(HDC dc) const {
+    const vo::SliceLevels levels = vo::GradientSliceLevels({gradientStart, gradientEnd,
+                                                            gradientHorizontal, parentWidth,
+                                                            parentHeight, x, y, width, height});
     auto grey = [](LONG vx, LONG vy, std::uint8_t level) {
         const COLOR16 channel = vo::VertexChannel(level);
         return TRIVERTEX{vx, vy, channel, channel, channel, 0};
     };
     TRIVERTEX vertices[2] = {grey(0, 0, levels.first), grey(width, height, levels.last)};
     GRADIENT_RECT rect{0, 1};
-    GdiGradientFill(memory.Get(), vertices, 2, &rect, 1,
-                    gradientHorizontal ? GRADIENT_FILL_RECT_H : GRADIENT_FILL_RECT_V);
-    return slice;
-}
-
-vo::SharedCache<vo::SliceKey, KeptBitmap>& voAbstractControl::SharedSlices() {
-    static vo::SharedCache<vo::SliceKey, KeptBitmap> slices;
-    return slices;
-}
-
-const KeptBitmap& voAbstractControl::Slice() {
-    const vo::SliceLevels levels = vo::GradientSliceLevels({gradientStart, gradientEnd,
-                                                            gradientHorizontal, parentWidth,
-                                                            parentHeight, x, y, width, height});
-    const vo::SliceKey key{levels.first, levels.last, gradientHorizontal, width, height};
-    return slices.Get(SharedSlices(), key,
-                      [this] { return std::make_unique<KeptBitmap>(Bitmap(CreateGradientSlice())); });
+    return GdiGradientFill(dc, vertices, 2, &rect, 1,
+                           gradientHorizontal ? GRADIENT_FILL_RECT_H : GRADIENT_FILL_RECT_V) != FALSE;
 }
 
 bool voAbstractControl::DrawGradientSlice(HDC dc) {
-    const KeptBitmap& slice = Slice();
-    return slice && BitBlt(dc, 0, 0, width, height, slice.Dc(), 0, 0, SRCCOPY) != FALSE;
+    // The same fill a slice bitmap would hold, straight into the control's
+    // kept picture: no bitmap to make for it.
+    return width > 0 && height > 0 && FillGradientSlice(dc);
 }
 
 bool voAbstractControl::FillBackgroundColor(HDC dc) {

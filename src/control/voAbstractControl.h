@@ -44,9 +44,6 @@ public:
     // The parent's gradient behind the control; the caller deletes it.
     HBITMAP CreateGradientSlice();
 
-    // Slices shared by every control of the process.
-    static vo::SharedCache<vo::SliceKey, KeptBitmap>& SharedSlices();
-
     HWND ownWindow = nullptr;
     HWND parentWindow = nullptr;
     std::uint16_t controlId = 0;
@@ -126,14 +123,13 @@ private:
     bool PaintBackground(HDC dc);
     bool ComposePicture(HDC reference);
     void DescribeBackground(vo::LookKey& look) const;
-    const KeptBitmap& Slice();
+    bool FillGradientSlice(HDC dc) const;
 
     vo::LifeGuard life;
     std::unique_ptr<KeptBitmap> picture;
     int pictureWidth = 0;
     int pictureHeight = 0;
     vo::LookKey pictureLook;
-    vo::LocalMemo<vo::SliceKey, KeptBitmap> slices{2};
     // The tiling brush of the background bitmap it was made from.
     Brush patternBrush;
     HBITMAP patternSource = nullptr;
