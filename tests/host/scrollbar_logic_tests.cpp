@@ -74,6 +74,16 @@ TEST(ScrollBarGeometry, GripLimitsAndRangesThatCannotBeDividedBy) {
     EXPECT_EQ(model.gripOffset, 17);
 }
 
+TEST(ScrollBarGeometry, SettingARangeKeepsThePositionInsideIt) {
+    ScrollBarModel model = vo::MakeScrollBar(ScrollOrientation::Horizontal, 260);
+    vo::SetScrollRange(model, 600, 100, 900);
+    EXPECT_EQ(model.position, 500u);
+    EXPECT_EQ(Grip(model), std::make_tuple(205, 37, 187));
+    vo::SetScrollRange(model, 100, 300, 50);
+    EXPECT_EQ(model.position, 0u);
+    EXPECT_EQ(Grip(model), std::make_tuple(17, 201, 23));
+}
+
 TEST(ScrollBarGeometry, OutOfRangeFieldsStayInsideTheTrack) {
     ScrollBarModel model = Bar();
     model.position = UINT32_MAX;  // assigned directly, beyond total - page
@@ -158,11 +168,15 @@ TEST(ScrollBarPress, ArrowsStepAtOnceAndRepeatOnTheirTimers) {
     EXPECT_EQ(model.state, vo::kScrollFirstArrowHeld);
     const int keys[] = {vo::kScrollKeyUp, vo::kScrollKeyDown, vo::kScrollKeyPageUp,
                         vo::kScrollKeyPageDown};
+    const int holders[] = {vo::kScrollFirstArrowHeld, vo::kScrollSecondArrowHeld, vo::kScrollPaging,
+                           vo::kScrollPaging};
     for (int id = 1; id <= 4; ++id) {
-        EXPECT_EQ(Step(vo::ScrollBarTimer(id)), std::make_tuple(keys[id - 1], id, 100));
-        EXPECT_EQ(vo::ScrollBarTimer(id).killTimers, Bit(id));
+        ScrollBarModel held = Bar();
+        held.state = holders[id - 1];
+        EXPECT_EQ(Step(vo::ScrollBarTimer(held, id)), std::make_tuple(keys[id - 1], id, 100));
+        EXPECT_EQ(vo::ScrollBarTimer(held, id).killTimers, Bit(id));
     }
-    EXPECT_EQ(Step(vo::ScrollBarTimer(5)), std::make_tuple(0, 0, 0));
+    EXPECT_EQ(Step(vo::ScrollBarTimer(model, 5)), std::make_tuple(0, 0, 0));
     auto effects = vo::ScrollBarRelease(model);
     EXPECT_EQ(effects.killTimers, Bit(1));
     EXPECT_TRUE(effects.notify);
@@ -251,4 +265,24 @@ TEST(ScrollBarPaint, TheHorizontalSecondArrowLeavesTheLastColumn) {
     EXPECT_EQ(std::tie(layout.secondArrowAt, layout.trackCount, layout.gripBodyPiece),
               std::make_tuple(241, 224, 8));
     EXPECT_EQ(vo::ScrollBarPaint(Bar(ScrollOrientation::Vertical)).secondArrowAt, 242);
+}
+
+TEST(ScrollBarPress, ATimerTheStateDoesNotHoldIsKilledWithoutAStep) {
+    ScrollBarModel model = Bar();
+    for (int id = 1; id <= 4; ++id) {  // idle: a stray WM_TIMER must not start a repeat
+        const auto effects = vo::ScrollBarTimer(model, id);
+        EXPECT_EQ(Step(effects), std::make_tuple(0, 0, 0));
+        EXPECT_EQ(effects.killTimers, Bit(id));
+    }
+    model.state = vo::kScrollFirstArrowHeld;
+    EXPECT_EQ(Step(vo::ScrollBarTimer(model, 2)), std::make_tuple(0, 0, 0));
+
+    // A capture taken away ends the press without the release's notification.
+    model.state = vo::kScrollPaging;
+    auto lost = vo::ScrollBarCaptureLost(model);
+    EXPECT_EQ(lost.killTimers, Bit(3) | Bit(4));
+    EXPECT_FALSE(lost.notify);
+    EXPECT_TRUE(lost.redraw);
+    EXPECT_EQ(model.state, vo::kScrollIdle);
+    EXPECT_FALSE(vo::ScrollBarCaptureLost(model).redraw);
 }

@@ -161,6 +161,16 @@ void UpdateGripPosition(ScrollBarModel& model) {
     model.gripOffset = offset == arrow ? arrow - 1 : ClampToInt(offset);
 }
 
+void SetScrollRange(ScrollBarModel& model, std::uint32_t total, std::uint32_t page,
+                    std::uint32_t position) {
+    model.total = total;
+    model.page = page;
+    model.position = position;
+    ClampPosition(model);
+    UpdateGripSize(model);
+    UpdateGripPosition(model);
+}
+
 void PixelsToPosition(ScrollBarModel& model) {
     const int arrow = ScrollArrowLength(model);
     if (model.total <= model.page || model.travel <= 0) {
@@ -295,11 +305,22 @@ ScrollEffects ScrollBarRelease(ScrollBarModel& model) {
     return effects;
 }
 
-ScrollEffects ScrollBarTimer(int timerId) {
+ScrollEffects ScrollBarTimer(const ScrollBarModel& model, int timerId) {
     const int key = ScrollTimerKey(timerId);
     if (key == 0) return {};
-    ScrollEffects effects = Repeat(timerId, key, kScrollRepeatInterval);
+    ScrollEffects effects;
+    if ((TimersOf(model.state) & TimerBit(timerId)) != 0)
+        effects = Repeat(timerId, key, kScrollRepeatInterval);
     effects.killTimers = TimerBit(timerId);
+    return effects;
+}
+
+ScrollEffects ScrollBarCaptureLost(ScrollBarModel& model) {
+    if (model.state == kScrollIdle) return {};
+    ScrollEffects effects;
+    effects.killTimers = TimersOf(model.state);
+    model.state = kScrollIdle;
+    effects.redraw = true;
     return effects;
 }
 

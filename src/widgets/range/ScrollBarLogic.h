@@ -99,6 +99,11 @@ void UpdateGripSize(ScrollBarModel& model);
 // pixel (arrow length - 1). The caller redraws.
 void UpdateGripPosition(ScrollBarModel& model);
 
+// Stores a new range and position, keeps the position within 0 .. total -
+// page, and sizes and places the grip. The caller redraws.
+void SetScrollRange(ScrollBarModel& model, std::uint32_t total, std::uint32_t page,
+                    std::uint32_t position);
+
 // Position from the grip offset (after a drag moved it).
 void PixelsToPosition(ScrollBarModel& model);
 
@@ -142,8 +147,15 @@ ScrollEffects ScrollBarMove(ScrollBarModel& model, int x, int y);
 ScrollEffects ScrollBarRelease(ScrollBarModel& model);
 
 // WM_TIMER: a repeat timer is killed, its key sent, and it is set again at the
-// repeat interval. Other timers do nothing.
-ScrollEffects ScrollBarTimer(int timerId);
+// repeat interval. A repeat timer the state does not hold (one that was left
+// running by a release seen during a notification, or a stray WM_TIMER) is
+// only killed: it must not step, nor keep stepping for ever. Other timers do
+// nothing.
+ScrollEffects ScrollBarTimer(const ScrollBarModel& model, int timerId);
+
+// WM_CAPTURECHANGED to another window: no release will come, so the press ends
+// here, its timers killed, without a notification.
+ScrollEffects ScrollBarCaptureLost(ScrollBarModel& model);
 
 // WM_MOUSEWHEEL: up to `count` keys; the class sends each only while
 // ScrollBarWheelMayStep holds, and stops at the first time it does not.

@@ -1,0 +1,4 @@
+#include "widgets/range/voHSlider.h"
+
+voHSlider::voHSlider(HWND parent, std::uint16_t identifier)
+    : voSlider(parent, identifier, vo::SliderOrientation::Horizontal) {}
