@@ -46,8 +46,8 @@ bool DrawThreePieceSkin(HDC target, const ThreePieceSkin& skin, int width, int y
 }
 
 Font CreateCaptionFont(const CaptionFont& font) {
-    return Font(CreateFontW(font.height, 0, font.angle, font.angle, font.weight, font.italic, FALSE,
-                            FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
+    return Font(CreateFontW(font.height, 0, font.angle, font.angle, font.weight, font.italic,
+                            font.underline, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
                             CLEARTYPE_QUALITY, 0, font.face.c_str()));
 }
 

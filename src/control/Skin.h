@@ -46,8 +46,9 @@ struct CaptionFont {
     std::wstring face = L"Tahoma";
     int angle = 0;  // tenths of a degree
     bool italic = false;
+    bool underline = false;
 
-    auto Tied() const { return std::tie(height, weight, face, angle, italic); }
+    auto Tied() const { return std::tie(height, weight, face, angle, italic, underline); }
     bool operator<(const CaptionFont& other) const { return Tied() < other.Tied(); }
     bool operator==(const CaptionFont& other) const { return Tied() == other.Tied(); }
 };
@@ -55,7 +56,8 @@ struct CaptionFont {
 Font CreateCaptionFont(const CaptionFont& font);
 
 inline vo::LookKey& operator<<(vo::LookKey& look, const CaptionFont& font) {
-    return look << font.height << font.weight << font.face << font.angle << font.italic;
+    return look << font.height << font.weight << font.face << font.angle << font.italic
+                << font.underline;
 }
 
 struct CaptionStyle {

@@ -1,5 +1,8 @@
 #include "control/SkinLogic.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace vo {
 
 namespace {
@@ -12,6 +15,20 @@ constexpr std::uint32_t kWordBreakFlag = 0x10, kSingleLineFlag = 0x20;
 ThreePieceLayout LayoutThreePiece(int width, int sideWidth) {
     const int centreCount = width - 2 * sideWidth;
     return {0, sideWidth, centreCount > 0 ? centreCount : 0, width - sideWidth};
+}
+
+int ClampToInt(std::int64_t value) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
+}
+
+SkinSize ThreePieceSize(int askedWidth, int skinHeight, int sideWidth) {
+    const std::int64_t minimum = 2 * static_cast<std::int64_t>(std::max(sideWidth, 0)) + 1;
+    return {ClampToInt(std::max<std::int64_t>(askedWidth, minimum)), std::max(skinHeight, 0)};
+}
+
+int ThreePieceFitWidth(int captionWidth, int extra, int sideWidth) {
+    return ClampToInt(static_cast<std::int64_t>(captionWidth) +
+                      2 * (static_cast<std::int64_t>(extra) + sideWidth));
 }
 
 int IconOffset(int alignment, int clientExtent, int iconExtent, int fixedOffset, int margin) {

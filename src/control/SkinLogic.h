@@ -16,6 +16,23 @@ struct ThreePieceLayout {
 // Layout of a skin of width `width` from side pieces `sideWidth` wide.
 ThreePieceLayout LayoutThreePiece(int width, int sideWidth);
 
+// `value` held within the range of int, for sums of owner-set sizes.
+int ClampToInt(std::int64_t value);
+
+struct SkinSize {
+    int width;
+    int height;
+};
+
+// A control drawn as one three-piece skin: the asked width, but never
+// narrower than both side pieces plus one centre column (a negative side
+// counts as none), at the skin's height. Saturates, never negative.
+SkinSize ThreePieceSize(int askedWidth, int skinHeight, int sideWidth);
+
+// The width that fits a caption with `extra` free pixels and a side piece on
+// each side of it. Saturates instead of overflowing.
+int ThreePieceFitWidth(int captionWidth, int extra, int sideWidth);
+
 enum IconAlignment { kAlignStart = 0, kAlignCentre = 1, kAlignEnd = 2 };
 
 // Offset of an icon along one axis: `fixedOffset` from the start (code 0),

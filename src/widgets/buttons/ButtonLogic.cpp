@@ -1,8 +1,8 @@
 #include "widgets/buttons/ButtonLogic.h"
 
 #include <algorithm>
-#include <climits>
-#include <cstdint>
+
+#include "control/SkinLogic.h"
 
 namespace vo {
 
@@ -41,10 +41,6 @@ constexpr const wchar_t* kRoundIcons[kRoundIconCount][2] = {
     {L"Button_Callendar_Icon", L"BUTTON_GRAY_CALLENDAR_ICON"},
 };
 
-int Saturate(std::int64_t value) {
-    return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
-}
-
 }  // namespace
 
 ButtonStyleLook ButtonLookFor(int style) {
@@ -53,18 +49,18 @@ ButtonStyleLook ButtonLookFor(int style) {
 }
 
 ButtonSize ButtonSizeFor(int style, int askedWidth, int skinHeight, int sideWidth) {
-    const int height = std::max(skinHeight, 0);
-    if (style == kButtonRoundIcon) return {height, height};
-    // Owner-set side widths may be anything: the minimum is computed without
-    // overflow and a negative side counts as none.
-    const std::int64_t minimum = 2 * static_cast<std::int64_t>(std::max(sideWidth, 0)) + 1;
-    return {Saturate(std::max<std::int64_t>(askedWidth, minimum)), height};
+    if (style == kButtonRoundIcon) {
+        const int height = std::max(skinHeight, 0);
+        return {height, height};
+    }
+    // Owner-set side widths may be anything: the shared rule never overflows.
+    const SkinSize size = ThreePieceSize(askedWidth, skinHeight, sideWidth);
+    return {size.width, size.height};
 }
 
 int FitToTextWidth(int style, int captionWidth, int extra, int sideWidth) {
     if (style == kButtonRoundIcon) return kRoundIconFaceSize;
-    return Saturate(static_cast<std::int64_t>(captionWidth) +
-                    2 * (static_cast<std::int64_t>(extra) + sideWidth));
+    return ThreePieceFitWidth(captionWidth, extra, sideWidth);
 }
 
 ButtonPieceSet PieceSetFor(int visualState, bool hoveredAvailable) {
