@@ -17,17 +17,18 @@ gtest_discover_tests(host_tests TEST_PREFIX "host." DISCOVERY_TIMEOUT 60)
 # The test runner's choice of build trees, on a simulated machine without 32-bit support.
 add_test(NAME tools.run-tests COMMAND bash ${PROJECT_SOURCE_DIR}/tests/tools/run_tests_test.sh)
 
-# libFuzzer run of the editing model and the spin box on top of it. libFuzzer
-# needs clang, whatever compiles the rest of this tree, so the target is built
-# by its own command; the test runs it for a bounded time. Without clang++ the
-# test fails and says why rather than passing unrun.
+# libFuzzer run of the editing model, and of the spin box and the text edit on
+# top of it. libFuzzer needs clang, whatever compiles the rest of this tree, so
+# the target is built by its own command; the test runs it for a bounded time.
+# Without clang++ the test fails and says why rather than passing unrun.
 find_program(VO_CLANGXX NAMES clang++ clang++-14)
 set(VO_FUZZ_DIR ${CMAKE_BINARY_DIR}/fuzz)
 if(VO_CLANGXX)
     set(VO_FUZZ_SOURCES
         ${PROJECT_SOURCE_DIR}/tests/fuzz/edit_model_fuzz.cpp
         ${PROJECT_SOURCE_DIR}/src/widgets/text/EditModel.cpp
-        ${PROJECT_SOURCE_DIR}/src/widgets/range/SpinBoxLogic.cpp)
+        ${PROJECT_SOURCE_DIR}/src/widgets/range/SpinBoxLogic.cpp
+        ${PROJECT_SOURCE_DIR}/src/widgets/text/TextEditLogic.cpp)
     add_custom_command(
         OUTPUT ${VO_FUZZ_DIR}/edit_model_fuzz
         COMMAND ${CMAKE_COMMAND} -E make_directory ${VO_FUZZ_DIR}
@@ -37,6 +38,7 @@ if(VO_CLANGXX)
         DEPENDS ${VO_FUZZ_SOURCES}
                 ${PROJECT_SOURCE_DIR}/src/widgets/text/EditModel.h
                 ${PROJECT_SOURCE_DIR}/src/widgets/range/SpinBoxLogic.h
+                ${PROJECT_SOURCE_DIR}/src/widgets/text/TextEditLogic.h
         COMMENT "Building the editing-model fuzzer with clang++"
         VERBATIM)
     add_custom_target(edit_model_fuzz ALL DEPENDS ${VO_FUZZ_DIR}/edit_model_fuzz)

@@ -1,6 +1,7 @@
 // Random keys, characters, clicks, drags, pastes and value changes against
-// the editing model, alone and inside the spin box, checking after every
-// step that the indices stay on the text and the caret geometry is right.
+// the editing model, alone and inside the spin box and the text edit,
+// checking after every step that the indices stay on the text and the caret
+// geometry is right, and for the text edit its modes and scroll rules.
 #include <climits>
 #include <cstdint>
 #include <cstdio>
@@ -9,6 +10,7 @@
 
 #include "widgets/range/SpinBoxLogic.h"
 #include "widgets/text/EditModel.h"
+#include "widgets/text/TextEditLogic.h"
 
 namespace {
 
@@ -41,9 +43,9 @@ public:
 };
 
 constexpr wchar_t kChars[] = {L'0', L'1', L'5', L'9', L'-', L'a', L' ', L'\t', 0x3000, 0};
-constexpr unsigned kKeys[] = {vo::kVkBack, vo::kVkPrior, vo::kVkNext,  vo::kVkEnd, vo::kVkHome,
+constexpr unsigned kKeys[] = {vo::kVkBack, vo::kVkPrior, vo::kVkNext,  vo::kVkEnd,  vo::kVkHome,
                               vo::kVkLeft, vo::kVkUp,    vo::kVkRight, vo::kVkDown, vo::kVkDelete,
-                              vo::kVkA,    vo::kVkC,     vo::kVkV,     vo::kVkX,   0x10};
+                              vo::kVkA,    vo::kVkC,     vo::kVkV,     vo::kVkX,    0x10};
 constexpr std::int32_t kLimits[] = {INT_MIN, -1000, -50, -1, 0, 1, 9, 59, 999, 100000, INT_MAX};
 constexpr std::int32_t kSteps[] = {INT_MIN, -3, 0, 1, 2, 5, 10, 1000, INT_MAX};
 
@@ -136,8 +138,10 @@ struct Session {
         }
         case 1: {
             const wchar_t ch = Pick(in, kChars);
-            if (spinMode) vo::SpinTypeChar(spin, ch);
-            else edit().TypeChar(ch);
+            if (spinMode)
+                vo::SpinTypeChar(spin, ch);
+            else
+                edit().TypeChar(ch);
             break;
         }
         case 2: {
@@ -223,10 +227,190 @@ struct Session {
     }
 };
 
+// The text edit's own rules over the same model.
+class TextEditSession {
+public:
+    explicit TextEditSession(Bytes& in) : in_(in) {
+        for (int& w : font_.widths) w = in.Next() % 16;
+        const std::uint8_t setup = in.Next();
+        model_.alignment = setup % 3;
+        model_.passwordMode = (setup >> 2) % 3;
+        model_.upperCase = (setup & 16) != 0;
+        model_.restrictedCharacters = (setup & 32) != 0;
+        model_.width = 17 + in.Next();
+        model_.textMargin = in.Next() % 9;
+        maxLength_ = static_cast<std::int8_t>(in.Next()) % 24;
+        model_.edit.SetMaxLength(vo::EditMaxLength(maxLength_));
+    }
+
+    void Step() {
+        vo::EditModel& edit = model_.edit;
+        const std::wstring before = edit.text();
+        const std::size_t anchorBefore = edit.anchorIndex(), caretBefore = edit.caretIndex();
+        bool lengthMayGrow = false;
+        switch (in_.Next() % 9) {
+        case 0: Key(); break;
+        case 1: Type(); break;
+        case 2: vo::TextEditClick(model_, font_, static_cast<std::int8_t>(in_.Next()) * 2); break;
+        case 3: Drag(); break;
+        case 4:
+            clipboard_.clear();
+            for (int n = in_.Next() % 8; n > 0; --n) clipboard_ += Pick(in_, kChars);
+            clipboardWorks_ = (in_.Next() & 7) != 0;
+            break;
+        case 5: {
+            lengthMayGrow = true;
+            std::wstring text;
+            for (int n = in_.Next() % 24; n > 0; --n) text += Pick(in_, kChars);
+            vo::TextEditSetText(model_, font_, text, maxLength_);
+            Check(edit.caretIndex() == 0 && model_.scroll == 0, "SetText left the start");
+            if (maxLength_ > 0)
+                Check(edit.text().size() <= static_cast<std::size_t>(maxLength_),
+                      "SetText kept more than max length");
+            break;
+        }
+        case 6:
+            maxLength_ = static_cast<std::int8_t>(in_.Next()) % 24;
+            edit.SetMaxLength(vo::EditMaxLength(maxLength_));
+            break;
+        case 7: edit.Select(in_.Next() % 32, in_.Next() % 32); break;
+        case 8: {
+            const std::uint8_t mode = in_.Next();
+            model_.passwordMode = mode % 3;
+            model_.upperCase = (mode & 4) != 0;
+            model_.restrictedCharacters = (mode & 8) != 0;
+            model_.alignment = (mode >> 4) % 3;
+            break;
+        }
+        }
+        const std::size_t length = edit.text().size();
+        Check(edit.anchorIndex() <= length, "anchor past the end");
+        Check(edit.caretIndex() <= length, "caret past the end");
+        if (!lengthMayGrow && length > before.size())
+            Check(length <= edit.maxLength(), "an edit grew the text past max length");
+        if (model_.passwordMode == vo::kPasswordAsterisks && lockedKey_)
+            Check(edit.text() == before && edit.anchorIndex() == anchorBefore &&
+                      edit.caretIndex() == caretBefore,
+                  "a clipboard key acted in password mode");
+        lockedKey_ = false;
+        CheckGeometry();
+    }
+
+private:
+    // The display form's width of the first `count` characters.
+    long long Prefix(std::size_t count) const {
+        long long sum = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            const wchar_t ch =
+                model_.passwordMode == vo::kPasswordAsterisks ? L'*' : model_.edit.text()[i];
+            sum += font_.widths[ch & 15];
+        }
+        return sum;
+    }
+    long long Origin() const {
+        const long long textWidth = Prefix(model_.edit.text().size());
+        if (model_.alignment == 1)
+            return textWidth < model_.width ? (model_.width - textWidth) / 2 : 0;
+        return model_.scroll > model_.width ? 0 : model_.textMargin;
+    }
+    long long PixelX(std::size_t index) const { return Origin() + Prefix(index) - model_.scroll; }
+    bool Fits() const { return Prefix(model_.edit.text().size()) + Origin() < model_.width; }
+
+    void Key() {
+        const unsigned key = Pick(in_, kKeys);
+        const std::uint8_t mods = in_.Next();
+        const vo::KeyPress press{key, (mods & 1) != 0, (mods & 2) != 0, (mods & 4) != 0};
+        const bool dragStep = (mods & 8) != 0;
+        lockedKey_ = press.ctrlOrSynthetic() &&
+                     (key == vo::kVkA || key == vo::kVkC || key == vo::kVkX || key == vo::kVkV);
+        const std::wstring clipboardBefore = clipboard_;
+        const auto outcome = vo::TextEditKeyDown(model_, font_, press, dragStep);
+        vo::EditModel& edit = model_.edit;
+        switch (outcome.clipboard) {
+        case vo::ClipboardAction::Copy:
+            if (clipboardWorks_) clipboard_ = edit.SelectedText();
+            break;
+        case vo::ClipboardAction::Cut:
+            if (clipboardWorks_) {
+                clipboard_ = edit.SelectedText();
+                vo::TextEditCut(model_, font_);
+            }
+            break;
+        case vo::ClipboardAction::Paste: Paste(); break;
+        case vo::ClipboardAction::None: break;
+        }
+        if (lockedKey_ && model_.passwordMode == vo::kPasswordAsterisks)
+            Check(clipboard_ == clipboardBefore, "the clipboard changed in password mode");
+        vo::UpdateTextEditCaret(model_, font_);
+        if (key == vo::kVkHome) Check(model_.scroll == 0, "Home left a scroll");
+        if (key == vo::kVkEnd && model_.alignment == 1)
+            Check(model_.edit.caretX() == model_.width - vo::kTextEditEndGap,
+                  "End did not bring the end to the right edge");
+        if (outcome.notify) Check(!Fits() || model_.scroll == 0, "a fitting text stayed scrolled");
+    }
+
+    void Paste() {
+        const std::size_t start = model_.edit.selectionStart();
+        const std::wstring before = model_.edit.text();
+        if (!vo::TextEditPaste(model_, font_, clipboard_)) {
+            Check(model_.edit.text() == before, "a refused paste changed the text");
+            return;
+        }
+        if (model_.upperCase)
+            for (std::size_t i = start; i < model_.edit.caretIndex(); ++i)
+                Check(model_.edit.text()[i] < L'a' || model_.edit.text()[i] > L'z',
+                      "a pasted lower-case letter in upper-case mode");
+        Check(!Fits() || model_.scroll == 0, "a fitting text stayed scrolled after a paste");
+    }
+
+    void Type() {
+        const wchar_t ch = Pick(in_, kChars);
+        const bool alphaNumeric = (ch >= L'0' && ch <= L'9') || ch == L'a';
+        if (!vo::TextEditTypeChar(model_, font_, ch, alphaNumeric)) return;
+        if (model_.restrictedCharacters)
+            Check(alphaNumeric || ch == L' ', "a restricted character was typed");
+        const wchar_t typed = model_.edit.text()[model_.edit.caretIndex() - 1];
+        if (model_.upperCase) Check(typed != L'a', "a lower-case letter typed in upper-case mode");
+        vo::UpdateTextEditCaret(model_, font_);
+        Check(model_.edit.caretX() < model_.width, "typing left the caret past the right edge");
+    }
+
+    void Drag() {
+        const int x = static_cast<std::int8_t>(in_.Next()) * 3;
+        const auto edge = vo::TextEditDrag(model_, font_, x);
+        if (edge == vo::DragEdge::Inside) return;
+        const std::size_t caret = model_.edit.caretIndex();
+        const unsigned key = edge == vo::DragEdge::PastRight ? vo::kVkRight : vo::kVkLeft;
+        vo::TextEditKeyDown(model_, font_, vo::KeyPress{key, true, false, false}, true);
+        const std::size_t moved = model_.edit.caretIndex();
+        Check(moved + 1 >= caret && moved <= caret + 1,
+              "a drag step moved more than one character");
+    }
+
+    void CheckGeometry() {
+        vo::UpdateTextEditCaret(model_, font_);
+        Check(model_.edit.anchorX() == PixelX(model_.edit.anchorIndex()), "anchor x off its index");
+        Check(model_.edit.caretX() == PixelX(model_.edit.caretIndex()), "caret x off its index");
+    }
+
+    Bytes& in_;
+    FuzzFont font_;
+    vo::TextEditModel model_;
+    int maxLength_ = 0;
+    std::wstring clipboard_;
+    bool clipboardWorks_ = true;
+    bool lockedKey_ = false;
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Bytes in(data, size);
+    if (in.Next() % 3 == 0) {
+        TextEditSession textEdit(in);
+        while (!in.empty()) textEdit.Step();
+        return 0;
+    }
     Session session;
     for (int& w : session.font.widths) w = in.Next() % 16;
     const std::uint8_t setup = in.Next();

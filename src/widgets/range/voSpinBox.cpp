@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "control/Clipboard.h"
+#include "widgets/text/FontMeasure.h"
 
 namespace {
 
@@ -38,22 +39,6 @@ constexpr int kResourceLineY = 10;
 constexpr int kResourceUpY = 2;
 constexpr int kResourceDownY = 11;
 
-// Prefix widths of the text in the font selected into a DC.
-class DcMeasure final : public vo::CharMeasure {
-public:
-    explicit DcMeasure(HDC dc) : dc_(dc) {}
-    int PrefixWidth(const std::wstring& text, std::size_t count) const override {
-        const int length = static_cast<int>(std::min(count, text.size()));
-        SIZE extent{};
-        if (length == 0 || GetTextExtentPoint32W(dc_, text.c_str(), length, &extent) == FALSE)
-            return 0;
-        return extent.cx;
-    }
-
-private:
-    HDC dc_;
-};
-
 POINT PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
 bool KeyHeld(int key) { return GetKeyState(key) < 0; }
@@ -76,7 +61,9 @@ bool InArrowColumn(vo::SpinRegion region) {
 }  // namespace
 
 voSpinBox::voSpinBox(HWND parent, std::uint16_t identifier, int askedWidth)
-    : voAbstractControl(parent, identifier, WS_CHILD), contextMenu(moduleInstance) {
+    : voAbstractControl(parent, identifier, WS_CHILD),
+      contextMenu(moduleInstance),
+      caret(kCaretWidth, kCaretHeight) {
     kind = vo::kSpinBoxKindCode;
     font.height = kFontHeight;
     voAbstractControl::SetSize(vo::InitialSpinWidth(askedWidth), skinHeight);
@@ -100,14 +87,9 @@ voSpinBox::voSpinBox(HWND parent, std::uint16_t identifier, int askedWidth)
 voSpinBox::~voSpinBox() = default;
 
 LRESULT voSpinBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_PAINT || !caretShown) return Route(messageMap, message, wParam, lParam);
-    // The picture is copied through the window's own DC, not between
-    // BeginPaint and EndPaint: the caret must be off meanwhile, or its next
-    // blink would invert fresh pixels and leave a stray bar behind.
-    const bool hidden = HideCaret(ownWindow) != FALSE;
-    const LRESULT result = Route(messageMap, message, wParam, lParam);
-    if (hidden) ShowCaret(ownWindow);
-    return result;
+    auto route = [&] { return Route(messageMap, message, wParam, lParam); };
+    if (message != WM_PAINT) return route();
+    return TextCaret::PaintHidden(ownWindow, caretShown, route);
 }
 
 // --- Setters ---------------------------------------------------------------------
@@ -207,8 +189,7 @@ vo::SpinRegion voSpinBox::RegionAt(POINT point) const {
 template <class Action>
 void voSpinBox::EditCaret(Action action) {
     vo::SpinBoxModel model = Model();
-    SelectedObject selected(measureDc.Get(), paintResources.FontFor(font));
-    const DcMeasure measure(measureDc.Get());
+    const FontMeasure measure(measureDc.Get(), paintResources.FontFor(font));
     const int origin = vo::SpinTextOrigin(model.edit.text(), measure, width, Geometry());
     action(model.edit, measure, origin);
     model.edit.UpdateGeometry(measure, origin);
@@ -221,9 +202,7 @@ void voSpinBox::UpdateCaretGeometry() {
     EditCaret([](vo::EditModel&, const vo::CharMeasure&, int) {});
 }
 
-void voSpinBox::PlaceCaret() {
-    if (caretShown) SetCaretPos(caretX, caretY);
-}
+void voSpinBox::PlaceCaret() { TextCaret::Place(caretShown, {caretX, caretY}); }
 
 bool voSpinBox::SendToSelf(UINT message, WPARAM wParam, LPARAM lParam) {
     const vo::LifeGuard::Watch watch = lifeGuard.Observe();
@@ -268,18 +247,10 @@ void voSpinBox::Press(POINT point) {
 }
 
 void voSpinBox::ClickInText(int pointerX) {
-    // The caret belongs to the focused window only; a click whose focus
-    // went elsewhere still places the indices.
-    const bool focusHere = GetFocus() == ownWindow;
-    if (focusHere && !caretShown) caret.Create(ownWindow, kCaretWidth, kCaretHeight);
     EditCaret([pointerX](vo::EditModel& edit, const vo::CharMeasure& measure, int origin) {
         edit.ClickAt(measure, origin, pointerX);
     });
-    if (focusHere && !caretShown && caret.Exists()) {
-        caretShown = true;
-        SetCaretPos(caretX, caretY);
-        ShowCaret(ownWindow);
-    }
+    caret.ShowOnce(ownWindow, caretShown, {caretX, caretY});
     PlaceCaret();
 }
 
@@ -412,9 +383,7 @@ void voSpinBox::Repeat(int& state, bool& held, unsigned key, UINT_PTR timer) {
 // --- Focus, keys, menu -------------------------------------------------------------
 
 LRESULT voSpinBox::OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (caretShown) HideCaret(ownWindow);
-    caret.Destroy();
-    caretShown = false;
+    caret.Destroy(ownWindow, caretShown);
     return ForwardFocusLoss(message, wParam, lParam);
 }
 

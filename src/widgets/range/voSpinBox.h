@@ -10,6 +10,7 @@
 #include "control/Skin.h"
 #include "control/voAbstractControl.h"
 #include "widgets/range/SpinBoxLogic.h"
+#include "widgets/text/TextCaret.h"
 
 // A one-line integer field with an up and a down arrow at its right edge.
 // The arrows, the step keys and the wheel step the value between its
@@ -128,7 +129,7 @@ private:
     const KeptBitmap& Piece(int piece, int pieceWidth, int pieceHeight);
 
     EditContextMenu contextMenu;
-    Caret caret;
+    TextCaret caret;
     // Where the text is measured, with the control's font selected per use.
     MemoryDC measureDc;
     vo::LifeGuard lifeGuard;
