@@ -44,8 +44,8 @@ echo "second start exited 0 after ${elapsed_ms} ms"
 vo_wine "$probe" close || fail "no window to close"
 expect_exit_zero "a close request"
 
-# A real pointer click through X on "Exit program!" (client 20,300 of window I).
+# A real pointer click through X on "Exit program!" (client 25,25 of window I).
 start_demo
 vo_wine "$probe" wait 3 20000 >/dev/null || fail "the windows did not come back"
-xdotool mousemove 650 510 click 1
+xdotool mousemove 650 235 click 1
 expect_exit_zero "a click on the exit button"
