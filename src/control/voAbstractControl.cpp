@@ -113,6 +113,12 @@ bool voAbstractControl::SendToParent(UINT message, WPARAM wParam, LPARAM lParam)
     return watch.Alive();
 }
 
+bool voAbstractControl::SendToSelf(UINT message, WPARAM wParam, LPARAM lParam) {
+    const vo::LifeGuard::Watch watch = life.Observe();
+    SendMessageW(ownWindow, message, wParam, lParam);
+    return watch.Alive();
+}
+
 bool voAbstractControl::SendBackgroundRequest(int code) {
     if (backgroundMode != vo::kBackgroundGradient) return true;
     NMHDR header{ownWindow, static_cast<UINT_PTR>(controlId), static_cast<UINT>(code)};

@@ -99,6 +99,12 @@ protected:
     // Sends to the parent, which may delete this control from its handler:
     // false when it did, and then the caller must touch no member.
     bool SendToParent(UINT message, WPARAM wParam, LPARAM lParam);
+    // The same for a message to itself (a step it sends as a key press, whose
+    // handler notifies the parent).
+    bool SendToSelf(UINT message, WPARAM wParam, LPARAM lParam = 0);
+    // Taken before any other call that may end in the parent (SetFocus
+    // forwards focus losses); Alive() afterwards says whether to go on.
+    vo::LifeGuard::Watch WatchLife() const { return life.Observe(); }
     // WM_COMMAND to the parent: identifier in the low word, `code` in the
     // high. Returns whether the control still lives.
     bool NotifyParent(std::uint16_t code = 0);

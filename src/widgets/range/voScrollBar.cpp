@@ -169,12 +169,6 @@ bool voScrollBar::Apply(const vo::ScrollEffects& effects) {
     return true;
 }
 
-bool voScrollBar::SendToSelf(UINT message, WPARAM wParam) {
-    const vo::LifeGuard::Watch watch = lifeGuard.Observe();
-    SendMessageW(ownWindow, message, wParam, 0);
-    return watch.Alive();
-}
-
 bool voScrollBar::Notify() { return NotifyParent(vo::ScrollBarNotificationValue(Model())); }
 
 // --- Painting -------------------------------------------------------------------

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <string>
 
-#include "control/LifeGuard.h"
 #include "control/Skin.h"
 #include "control/voAbstractControl.h"
 #include "widgets/range/ScrollBarLogic.h"
@@ -75,7 +74,6 @@ private:
     // Carries out what a step of the logic asks for, in order; false when the
     // parent deleted the control on the way (then no member may be touched).
     bool Apply(const vo::ScrollEffects& effects);
-    bool SendToSelf(UINT message, WPARAM wParam);
     bool Notify();
 
     // Piece 1 to 8 of the current skin source; null when it has none.
@@ -89,6 +87,5 @@ private:
 
     const vo::ScrollOrientation orientation;
     // Tells a handler that sent itself a key whether the control survived it.
-    vo::LifeGuard lifeGuard;
     voMessageMap<voScrollBar> messageMap;
 };

@@ -204,12 +204,6 @@ void voSpinBox::UpdateCaretGeometry() {
 
 void voSpinBox::PlaceCaret() { TextCaret::Place(caretShown, {caretX, caretY}); }
 
-bool voSpinBox::SendToSelf(UINT message, WPARAM wParam, LPARAM lParam) {
-    const vo::LifeGuard::Watch watch = lifeGuard.Observe();
-    SendMessageW(ownWindow, message, wParam, lParam);
-    return watch.Alive();
-}
-
 // --- Mouse -----------------------------------------------------------------------
 
 LRESULT voSpinBox::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -233,7 +227,7 @@ LRESULT voSpinBox::OnMouse(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void voSpinBox::Press(POINT point) {
     SetCapture(ownWindow);
-    const vo::LifeGuard::Watch watch = lifeGuard.Observe();
+    const vo::LifeGuard::Watch watch = WatchLife();
     SetFocus(ownWindow);
     if (!watch.Alive()) return;
     const vo::SpinRegion region = RegionAt(point);

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "control/EditContextMenu.h"
-#include "control/LifeGuard.h"
 #include "control/Skin.h"
 #include "control/voAbstractControl.h"
 #include "widgets/range/SpinBoxLogic.h"
@@ -120,7 +119,6 @@ private:
     void UpdateCaretGeometry();
     void PlaceCaret();
     // Sends a message to this control; false when it was deleted meanwhile.
-    bool SendToSelf(UINT message, WPARAM wParam, LPARAM lParam);
 
     void PaintSkin(HDC dc);
     void PaintArrows(HDC dc, bool resourceLook);
@@ -132,6 +130,5 @@ private:
     TextCaret caret;
     // Where the text is measured, with the control's font selected per use.
     MemoryDC measureDc;
-    vo::LifeGuard lifeGuard;
     voMessageMap<voSpinBox> messageMap;
 };

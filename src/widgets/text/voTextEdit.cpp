@@ -111,12 +111,6 @@ void voTextEdit::UpdateCaretGeometry() {
 
 void voTextEdit::PlaceCaret() { TextCaret::Place(caretShown, {caretX, vo::kTextEditCaretY}); }
 
-bool voTextEdit::SendToSelf(UINT message, WPARAM wParam, LPARAM lParam) {
-    const vo::LifeGuard::Watch watch = lifeGuard.Observe();
-    SendMessageW(ownWindow, message, wParam, lParam);
-    return watch.Alive();
-}
-
 // --- Setters ---------------------------------------------------------------------
 
 bool voTextEdit::SetSize(int askedWidth, int) {
@@ -136,7 +130,7 @@ void voTextEdit::SetText(const std::wstring& newText) {
         vo::TextEditSetText(model, measure, newText, limit);
         return true;
     });
-    const vo::LifeGuard::Watch watch = lifeGuard.Observe();
+    const vo::LifeGuard::Watch watch = WatchLife();
     SetFocus(parentWindow);
     if (!watch.Alive()) return;
     PlaceCaret();
@@ -205,7 +199,7 @@ void voTextEdit::IdleMouse(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void voTextEdit::Press(int pointerX) {
-    const vo::LifeGuard::Watch watch = lifeGuard.Observe();
+    const vo::LifeGuard::Watch watch = WatchLife();
     SetFocus(ownWindow);
     if (!watch.Alive()) return;
     SetCapture(ownWindow);

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "control/EditContextMenu.h"
-#include "control/LifeGuard.h"
 #include "control/Skin.h"
 #include "control/voAbstractControl.h"
 #include "widgets/text/TextCaret.h"
@@ -96,7 +95,6 @@ private:
     void UpdateCaretGeometry();
     void PlaceCaret();
     // Sends a message to this control; false when it was deleted meanwhile.
-    bool SendToSelf(UINT message, WPARAM wParam, LPARAM lParam);
 
     void PaintSkin(HDC dc);
     void PaintSelection(HDC dc);
@@ -106,6 +104,5 @@ private:
     TextCaret caret;
     // Where the text is measured, with the control's font selected per use.
     MemoryDC measureDc;
-    vo::LifeGuard lifeGuard;
     voMessageMap<voTextEdit> messageMap;
 };
