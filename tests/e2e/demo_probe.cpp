@@ -3,6 +3,10 @@
 //   demo_probe wait N TIMEOUT_MS   prints "x y width height" per window once N are visible
 //   demo_probe count               prints how many are visible
 //   demo_probe close               posts WM_CLOSE to one of them
+//   demo_probe popups              prints "x y width height" of each visible pop-up
+//                                  control window (an open combo box list)
+//   demo_probe alpha X Y MS        samples the alpha of the window at (X, Y) for MS
+//                                  milliseconds: "lowest L last A samples N"
 #include <windows.h>
 
 #include <algorithm>
@@ -49,6 +53,45 @@ int Wait(int wanted, int timeout) {
     return 1;
 }
 
+BOOL CALLBACK CollectPopup(HWND window, LPARAM list) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (wcscmp(name, L"voAbstractControlClass") == 0 && IsWindowVisible(window))
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+int Popups() {
+    std::vector<HWND> found;
+    EnumWindows(CollectPopup, reinterpret_cast<LPARAM>(&found));
+    for (HWND window : found) {
+        RECT r{};
+        GetWindowRect(window, &r);
+        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+    }
+    return 0;
+}
+
+int Alpha(int x, int y, int milliseconds) {
+    HWND window = WindowFromPoint(POINT{x, y});
+    while (window != nullptr && (GetWindowLongW(window, GWL_STYLE) & WS_CHILD)) window = GetParent(window);
+    if (window == nullptr) return 1;
+    int lowest = 255, last = 255, samples = 0;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < static_cast<DWORD>(milliseconds)) {
+        BYTE alpha = 255;
+        DWORD flags = 0;
+        if (GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) && (flags & LWA_ALPHA)) {
+            last = alpha;
+            lowest = std::min<int>(lowest, alpha);
+        }
+        ++samples;
+        Sleep(1);
+    }
+    std::printf("lowest %d last %d samples %d\n", lowest, last, samples);
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -63,6 +106,9 @@ int wmain(int argc, wchar_t** argv) {
         PostMessageW(windows.front(), WM_CLOSE, 0, 0);
         return 0;
     }
-    std::fprintf(stderr, "usage: demo_probe wait N TIMEOUT_MS | count | close\n");
+    if (argc >= 2 && wcscmp(argv[1], L"popups") == 0) return Popups();
+    if (argc >= 5 && wcscmp(argv[1], L"alpha") == 0)
+        return Alpha(_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]));
+    std::fprintf(stderr, "usage: demo_probe wait N TIMEOUT_MS | count | close | popups | alpha X Y MS\n");
     return 2;
 }

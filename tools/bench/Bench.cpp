@@ -42,34 +42,32 @@ void Pump() {
     }
 }
 
-// The system control standing in for each of our control kinds, and
-// whether a press on it is timed.
+// The system control standing in for each of our control kinds.
 struct SystemKind {
     const char* name;
     const wchar_t* className;
     DWORD style;
-    bool press;
 };
 
 const std::map<int, SystemKind>& SystemKinds() {
     static const std::map<int, SystemKind> kinds = {
-        {1, {"push button", L"BUTTON", BS_PUSHBUTTON, true}},
-        {2, {"colour label", L"STATIC", SS_LEFT, false}},
-        {3, {"double button", L"BUTTON", BS_PUSHBUTTON, true}},
-        {4, {"text edit", L"EDIT", WS_BORDER | ES_AUTOHSCROLL, true}},
-        {5, {"text box", L"EDIT", WS_BORDER | ES_MULTILINE, false}},
-        {6, {"spin box", L"EDIT", WS_BORDER | ES_NUMBER, true}},
-        {7, {"check box / radio button", L"BUTTON", BS_AUTOCHECKBOX, true}},
-        {8, {"horizontal scroll bar", L"SCROLLBAR", SBS_HORZ, true}},
-        {9, {"vertical scroll bar", L"SCROLLBAR", SBS_VERT, true}},
-        {10, {"slider", TRACKBAR_CLASSW, 0, true}},
-        {11, {"analog clock", L"STATIC", SS_LEFT, false}},
-        {12, {"combo box", L"COMBOBOX", CBS_DROPDOWNLIST, false}},
-        {14, {"schedule viewer", L"STATIC", SS_LEFT, false}},
-        {15, {"text link", L"STATIC", SS_NOTIFY, false}},
-        {16, {"static text", L"STATIC", SS_LEFT, false}},
-        {17, {"grip button", L"BUTTON", BS_PUSHBUTTON, true}},
-        {18, {"static bitmap", L"STATIC", SS_LEFT, false}},
+        {1, {"push button", L"BUTTON", BS_PUSHBUTTON}},
+        {2, {"colour label", L"STATIC", SS_LEFT}},
+        {3, {"double button", L"BUTTON", BS_PUSHBUTTON}},
+        {4, {"text edit", L"EDIT", WS_BORDER | ES_AUTOHSCROLL}},
+        {5, {"text box", L"EDIT", WS_BORDER | ES_MULTILINE}},
+        {6, {"spin box", L"EDIT", WS_BORDER | ES_NUMBER}},
+        {7, {"check box / radio button", L"BUTTON", BS_AUTOCHECKBOX}},
+        {8, {"horizontal scroll bar", L"SCROLLBAR", SBS_HORZ}},
+        {9, {"vertical scroll bar", L"SCROLLBAR", SBS_VERT}},
+        {10, {"slider", TRACKBAR_CLASSW, 0}},
+        {11, {"analog clock", L"STATIC", SS_LEFT}},
+        {12, {"combo box", L"COMBOBOX", CBS_DROPDOWNLIST}},
+        {14, {"schedule viewer", L"STATIC", SS_LEFT}},
+        {15, {"text link", L"STATIC", SS_NOTIFY}},
+        {16, {"static text", L"STATIC", SS_LEFT}},
+        {17, {"grip button", L"BUTTON", BS_PUSHBUTTON}},
+        {18, {"static bitmap", L"STATIC", SS_LEFT}},
     };
     return kinds;
 }
@@ -78,7 +76,17 @@ struct Placed {
     int kind;
     RECT rect;  // in the parent's client coordinates
     HWND window;
+    int id;
 };
+
+// The control of each kind a press is timed on in window I: one that takes
+// input (several there are disabled on purpose). The system scroll bar and
+// trackbar track a press in a modal loop of their own until the button comes
+// up, so a press alone cannot be timed on them.
+const std::map<int, int>& PressedIds() {
+    static const std::map<int, int> ids = {{1, 1}, {3, 20}, {4, 23}, {6, 26}, {7, 30}};
+    return ids;
+}
 
 std::vector<Placed> ControlsOf(HWND parent) {
     std::vector<Placed> placed;
@@ -88,7 +96,7 @@ std::vector<Placed> ControlsOf(HWND parent) {
         RECT rect{};
         GetWindowRect(child, &rect);
         MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-        placed.push_back({control->kind, rect, child});
+        placed.push_back({control->kind, rect, child, control->controlId});
     }
     return placed;
 }
@@ -110,7 +118,7 @@ struct SystemWindow {
                                          ours.rect.top, ours.rect.right - ours.rect.left,
                                          ours.rect.bottom - ours.rect.top, window->window, nullptr,
                                          GetModuleHandleW(nullptr), nullptr);
-            controls.push_back({ours.kind, ours.rect, child});
+            controls.push_back({ours.kind, ours.rect, child, ours.id});
         }
     }
     void Show() {
@@ -172,6 +180,9 @@ Row Compare(const std::string& what, const std::function<double()>& ours,
 }  // namespace
 
 int wmain() {
+    // Away from every window: a release with the pointer over "Exit program!"
+    // would click it.
+    SetCursorPos(0, 0);
     INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_BAR_CLASSES};
     InitCommonControlsEx(&classes);
     std::vector<Row> rows;
@@ -186,12 +197,11 @@ int wmain() {
                                [&] { return FullRepaint(demo.window); },
                                [&] { return FullRepaint(system.window->window); }));
         for (const auto& kind : SystemKinds()) {
-            if (!kind.second.press) continue;
-            auto mine = std::find_if(ours.begin(), ours.end(), [&](const Placed& p) {
-                return p.kind == kind.first && IsWindowEnabled(p.window);
-            });
-            auto theirs = std::find_if(system.controls.begin(), system.controls.end(),
-                                       [&](const Placed& p) { return p.kind == kind.first; });
+            auto id = PressedIds().find(kind.first);
+            if (id == PressedIds().end()) continue;
+            auto withId = [&](const Placed& p) { return p.id == id->second; };
+            auto mine = std::find_if(ours.begin(), ours.end(), withId);
+            auto theirs = std::find_if(system.controls.begin(), system.controls.end(), withId);
             if (mine == ours.end() || theirs == system.controls.end()) continue;
             rows.push_back(Compare(std::string("press, ") + kind.second.name,
                                    [&] { return Press(mine->window); },
