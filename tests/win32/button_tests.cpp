@@ -393,6 +393,18 @@ TEST(ButtonMouse, DisabledButtonIgnoresTheMouse) {
     EXPECT_TRUE(parent.Received(WM_COMMAND).empty());
 }
 
+TEST(ButtonMouse, AnotherWindowTakingTheCaptureEndsThePress) {
+    TestParent parent;
+    auto* button = parent.Place(new voButton(parent.window, kId, 80, vo::kButtonNormal), 20, 20);
+    PointerAt(button->ownWindow, 30, 10);
+    Press(button);
+    ASSERT_EQ(button->visualState, vo::kButtonPressed);
+    SetCapture(parent.window);
+    EXPECT_EQ(button->visualState, vo::kButtonIdle);
+    ReleaseCapture();
+    EXPECT_TRUE(parent.Received(WM_COMMAND).empty());
+}
+
 TEST(ButtonMouse, DisabledFromItsOwnPressStillGivesTheMouseBack) {
     TestParent parent;
     auto* button = parent.Place(new voButton(parent.window, kId, 80, vo::kButtonNormal), 20, 20);
