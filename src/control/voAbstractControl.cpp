@@ -246,40 +246,16 @@ void voAbstractControl::DescribeBackground(vo::LookKey& look) const {
     }
 }
 
-bool voAbstractControl::ComposePicture(HDC reference) {
-    if (width <= 0 || height <= 0) return false;
-    if (!picture || pictureWidth != width || pictureHeight != height) {
-        picture = std::make_unique<KeptBitmap>(Bitmap(CreateCompatibleBitmap(reference, width, height)));
-        pictureLook.Clear();
-        if (!*picture) {
-            picture.reset();
-            return false;
-        }
-        pictureWidth = width;
-        pictureHeight = height;
-    }
-    vo::LookKey look;
-    const bool keepable = DescribeLook(look);
-    if (keepable) {
-        DescribeBackground(look);
-        if (look == pictureLook) return true;
-    }
-    PaintBackground(picture->Dc());
-    PaintContent(picture->Dc());
-    pictureLook = keepable ? std::move(look) : vo::LookKey();
-    return true;
-}
-
 LRESULT voAbstractControl::PaintFrame() {
-    // Nobody sees a hidden control, or one on a hidden parent: showing it
-    // brings another paint.
-    if (IsWindowVisible(ownWindow)) {
-        WindowDC windowDC(ownWindow);
-        if (windowDC && ComposePicture(windowDC.Get()))
-            BitBlt(windowDC.Get(), 0, 0, width, height, picture->Dc(), 0, 0, SRCCOPY);
-    }
-    ValidateRect(ownWindow, nullptr);
-    return 0;
+    vo::LookKey look;
+    if (DescribeLook(look))
+        DescribeBackground(look);
+    else
+        look.Clear();  // no look described: composed at every paint
+    return PaintFromPicture(ownWindow, picture, width, height, std::move(look), [this](HDC dc) {
+        PaintBackground(dc);
+        PaintContent(dc);
+    });
 }
 
 LRESULT voAbstractControl::ForwardFocusLoss(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "control/ControlLogic.h"
+#include "control/KeptPicture.h"
 #include "control/LifeGuard.h"
 #include "control/LookKey.h"
 #include "control/Skin.h"
@@ -127,15 +128,11 @@ private:
     static void RegisterClassOnce(HINSTANCE instance);
     static LRESULT CALLBACK ClassWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool PaintBackground(HDC dc);
-    bool ComposePicture(HDC reference);
     void DescribeBackground(vo::LookKey& look) const;
     bool FillGradientSlice(HDC dc) const;
 
     vo::LifeGuard life;
-    std::unique_ptr<KeptBitmap> picture;
-    int pictureWidth = 0;
-    int pictureHeight = 0;
-    vo::LookKey pictureLook;
+    KeptPicture picture;
     // The tiling brush of the background bitmap it was made from.
     Brush patternBrush;
     HBITMAP patternSource = nullptr;

@@ -198,14 +198,10 @@ void voCallendar::OnDoubleClick(WPARAM wParam, LPARAM lParam) {
 // --- Painting -------------------------------------------------------------------
 
 LRESULT voCallendar::OnPaint(UINT, WPARAM, LPARAM) {
-    {
-        WindowDC windowDC(window);
-        if (windowDC && ComposePicture(windowDC.Get()))
-            BitBlt(windowDC.Get(), 0, 0, kCalendarWidth, kCalendarHeight, picture->Dc(), 0, 0,
-                   SRCCOPY);
-    }
-    ValidateRect(window, nullptr);
-    return 0;
+    vo::LookKey look;
+    DescribeLook(look);
+    return PaintFromPicture(window, picture, kCalendarWidth, kCalendarHeight, std::move(look),
+                            [this](HDC dc) { Compose(dc); });
 }
 
 void voCallendar::DescribeLook(vo::LookKey& look) const {
@@ -216,25 +212,13 @@ void voCallendar::DescribeLook(vo::LookKey& look) const {
         for (const std::wstring& name : *table) look << name;
 }
 
-bool voCallendar::ComposePicture(HDC reference) {
-    if (!picture) {
-        auto made = std::make_unique<KeptBitmap>(
-            Bitmap(CreateCompatibleBitmap(reference, kCalendarWidth, kCalendarHeight)));
-        if (!*made) return false;
-        picture = std::move(made);
-    }
-    vo::LookKey look;
-    DescribeLook(look);
-    if (look == pictureLook) return true;
-    const HDC dc = picture->Dc();
+void voCallendar::Compose(HDC dc) {
     PaintBackground(dc);
     if (view == vo::kDayView)
         PaintDayView(dc);
     else
         PaintMonthView(dc);
     PaintTitles(dc);
-    pictureLook = std::move(look);
-    return true;
 }
 
 const KeptBitmap& voCallendar::Piece(const wchar_t* name, int pieceWidth, int pieceHeight) {

@@ -9,6 +9,7 @@
 
 #include "control/LifeGuard.h"
 #include "control/LookKey.h"
+#include "control/KeptPicture.h"
 #include "control/Skin.h"
 #include "widgets/buttons/voButton.h"
 #include "widgets/time/CalendarLogic.h"
@@ -56,7 +57,7 @@ private:
     void SetName(std::vector<std::wstring>& table, int index, const std::wstring& text);
     POINT CursorPoint() const;
 
-    bool ComposePicture(HDC reference);
+    void Compose(HDC dc);
     void DescribeLook(vo::LookKey& look) const;
     void PaintBackground(HDC dc);
     void PaintDayView(HDC dc);
@@ -79,7 +80,6 @@ private:
     static constexpr int kLargestTitle = 17;
     static constexpr int kSmallestTitle = 11;
     std::array<std::shared_ptr<const Font>, kLargestTitle - kSmallestTitle + 1> titleFonts;
-    std::unique_ptr<KeptBitmap> picture;
-    vo::LookKey pictureLook;
+    KeptPicture picture;
     vo::LifeGuard life;
 };
