@@ -1,5 +1,7 @@
 #include "demo/DemoWindowI.h"
 
+#include "demo/DemoLayout.h"
+
 #include <initializer_list>
 
 #include "widgets/buttons/voButton.h"
@@ -23,12 +25,6 @@ enum ControlId : std::uint16_t {
 };
 constexpr int kScrollBarStrip = 30;  // the strips the scroll bars stand in are never scrolled
 
-// The control filed under `id`, as its class; null when none is.
-template <class Control>
-Control* Find(const voAbstractGradientWindow& window, int id) {
-    return static_cast<Control*>(window.GetControl(id));
-}
-
 void Place(voAbstractControl* control, int x, int y) {
     if (control == nullptr) return;
     control->SetPosition(x, y, true);
@@ -36,11 +32,7 @@ void Place(voAbstractControl* control, int x, int y) {
 }  // namespace
 
 DemoWindowI::DemoWindowI() {
-    width = 370;
-    height = 340;
-    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // A taskbar button of its own.
-    SetWindowLongW(window, GWL_EXSTYLE, GetWindowLongW(window, GWL_EXSTYLE) & ~WS_EX_TOOLWINDOW);
+    SizeDemoWindow(*this);
     AddButtons();
     AddColourLabels();
     AddDoubleButtons();

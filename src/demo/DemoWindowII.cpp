@@ -1,5 +1,7 @@
 #include "demo/DemoWindowII.h"
 
+#include "demo/DemoLayout.h"
+
 #include <algorithm>
 
 #include "widgets/buttons/voButton.h"
@@ -41,20 +43,6 @@ enum ControlId : std::uint16_t {
 constexpr UINT_PTR kFadeTimer = 1;
 constexpr UINT_PTR kClockTimer = 2;
 
-template <class Control>
-Control* Find(const voAbstractGradientWindow& window, int id) {
-    return static_cast<Control*>(window.GetControl(id));
-}
-
-// Files a control, places it, lets `configure` set it up and shows it.
-template <class Control, class Configure>
-void Put(voAbstractGradientWindow& window, Control* control, int x, int y, Configure configure) {
-    window.AddControl(control->controlId, control);
-    control->SetPosition(x, y, true);
-    configure(*control);
-    control->Show(true);
-}
-
 void RedrawClock(voAnalogClock* clock) {
     if (clock == nullptr || !clock->visible) return;
     InvalidateRect(clock->GetHandle(), nullptr, FALSE);
@@ -63,10 +51,7 @@ void RedrawClock(voAnalogClock* clock) {
 }  // namespace
 
 DemoWindowII::DemoWindowII() {
-    width = 370;
-    height = 340;
-    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowLongW(window, GWL_EXSTYLE, GetWindowLongW(window, GWL_EXSTYLE) & ~WS_EX_TOOLWINDOW);
+    SizeDemoWindow(*this);
     AddClocks();
     AddComboBoxes();
     AddButtons();

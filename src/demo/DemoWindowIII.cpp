@@ -1,5 +1,7 @@
 #include "demo/DemoWindowIII.h"
 
+#include "demo/DemoLayout.h"
+
 #include <array>
 
 #include "widgets/buttons/voButton.h"
@@ -71,14 +73,6 @@ void SetFiles(Control& control, const std::array<const wchar_t*, N>& paths, int 
     for (std::size_t i = 0; i < N; ++i) control.SetSkinFile(first + static_cast<int>(i), paths[i]);
 }
 
-template <class Control, class Configure>
-void Put(voAbstractGradientWindow& window, Control* control, int x, int y, Configure configure) {
-    window.AddControl(control->controlId, control);
-    control->SetPosition(x, y, true);
-    configure(*control);
-    control->Show(true);
-}
-
 void ModernSkin(voButton& button) {
     button.sideWidth = 2;
     button.skinHeight = 20;
@@ -86,10 +80,7 @@ void ModernSkin(voButton& button) {
 }  // namespace
 
 DemoWindowIII::DemoWindowIII() {
-    width = 370;
-    height = 340;
-    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowLongW(window, GWL_EXSTYLE, GetWindowLongW(window, GWL_EXSTYLE) & ~WS_EX_TOOLWINDOW);
+    SizeDemoWindow(*this);
     AddButtons();
     AddScrollBars();
     AddStylizedControls();

@@ -6,14 +6,14 @@ namespace {
 
 enum PieceRole { kStartCap, kEndCap, kGrip, kRail, kSeparator, kBand, kRoleCount };
 
-struct PieceSpec {
+struct PieceShape {
     const wchar_t* horizontal;
     const wchar_t* vertical;
     int along;  // size of the resource along the axis
     int across;
 };
 
-constexpr PieceSpec kPieces[kRoleCount] = {
+constexpr PieceShape kPieces[kRoleCount] = {
     {L"HSlider_Left", L"VSlider_Top", 9, 18},
     {L"HSlider_Right", L"VSlider_Bottom", 9, 18},
     {L"HSlider_Grip", L"VSlider_Grip", 5, 19},
@@ -162,11 +162,11 @@ void voSlider::DrawLabels(HDC dc) {
 
 void voSlider::DrawPiece(HDC dc, int role, int along, int across, int alongSize, int acrossSize,
                          int count) {
-    const PieceSpec& spec = kPieces[role];
+    const PieceShape& shape = kPieces[role];
     const bool horizontal = orientation == vo::SliderOrientation::Horizontal;
     const KeptBitmap& piece =
-        horizontal ? SkinPiece(spec.horizontal, SkinSource::Resource, spec.along, spec.across)
-                   : SkinPiece(spec.vertical, SkinSource::Resource, spec.across, spec.along);
+        horizontal ? SkinPiece(shape.horizontal, SkinSource::Resource, shape.along, shape.across)
+                   : SkinPiece(shape.vertical, SkinSource::Resource, shape.across, shape.along);
     if (!piece || count <= 0) return;
     // Repeated pieces are one pixel along the axis: one stretched blend draws
     // what a blend per pixel would.
