@@ -70,7 +70,15 @@ read -r lx ly lw lh < <(vo_wine "$probe" popups | tr -d '\r' | head -1)
 click $((lx + lw / 2)) $((ly + 1 + 2 * 20 + 10))   # the third row
 shot japanese
 same carried japanese $tasks && fail "choosing the third language did not change the task"
-echo "a language picks its task"
+# Choosing "Hybrid Shut Down" (the sixth task) by hand must leave the field as it is.
+click $((ax + 205)) $((ay + 200))              # open the task list
+sleep 0.4
+read -r tx ty tw th < <(vo_wine "$probe" popups | tr -d '\r' | head -1)
+[ -n "${th:-}" ] || fail "the task list did not open"
+click $((tx + tw / 2)) $((ty + 1 + 5 * 17 + 8))
+shot hybrid
+same japanese hybrid $tasks || fail "the third language did not pick Hybrid Shut Down"
+echo "the third language picks Hybrid Shut Down"
 
 alpha_log="$shots/alpha.txt"
 vo_wine "$probe" alpha $((ax + 200)) $((ay + 150)) 1500 > "$alpha_log" &
