@@ -5,7 +5,7 @@ JOBS ?= 2
 HOST ?= host
 export JOBS HOST
 
-.PHONY: demo test bench build deps configure contact-sheet clean
+.PHONY: demo test bench docs build deps configure contact-sheet clean
 
 deps:
 	@tools/install-deps.sh
@@ -37,6 +37,15 @@ bench: deps
 	  { [ -f $(BUILD)/$$arch/CMakeCache.txt ] || cmake --preset $$arch >/dev/null; } && \
 	  cmake --build --preset $$arch -j $(JOBS) --target vo_bench >/dev/null && \
 	  tools/wine-run.sh $(BUILD)/$$arch/bin/vo_bench.exe
+
+# The pictures of the documentation pages (docs/*.md), one per control family,
+# drawn by the build that runs here on the private display.
+docs: deps
+	@arch=$$(tools/runnable-arch.sh) && \
+	  { [ -f $(BUILD)/$$arch/CMakeCache.txt ] || cmake --preset $$arch >/dev/null; } && \
+	  cmake --build --preset $$arch -j $(JOBS) --target vo_docs >/dev/null && \
+	  mkdir -p docs/images && \
+	  tools/wine-run.sh $(BUILD)/$$arch/bin/vo_docs.exe "Z:$(CURDIR)/docs/images"
 
 contact-sheet: configure
 	@cmake --build --preset win32 --target vo_skins

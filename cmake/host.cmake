@@ -5,12 +5,15 @@ if(VO_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+if(NOT VO_BUILD_TESTS)
+    return()
+endif()
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+add_subdirectory(/usr/src/googletest ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 file(GLOB VO_HOST_TEST_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/host/*.cpp)
 add_executable(host_tests ${VO_HOST_TEST_SOURCES})
-target_link_libraries(host_tests PRIVATE vo_core GTest::gtest_main)
+target_link_libraries(host_tests PRIVATE vo_core vo_demo_core GTest::gtest_main)
 include(GoogleTest)
 gtest_discover_tests(host_tests TEST_PREFIX "host." DISCOVERY_TIMEOUT 60)
 
@@ -22,7 +25,7 @@ add_test(NAME tools.run-tests COMMAND bash ${PROJECT_SOURCE_DIR}/tests/tools/run
 # the target is built by its own command; the test runs it for a bounded time.
 # Without clang++ the test fails and says why rather than passing unrun.
 find_program(VO_CLANGXX NAMES clang++ clang++-14)
-set(VO_FUZZ_DIR ${CMAKE_BINARY_DIR}/fuzz)
+set(VO_FUZZ_DIR ${PROJECT_BINARY_DIR}/fuzz)
 if(VO_CLANGXX)
     set(VO_FUZZ_SOURCES
         ${PROJECT_SOURCE_DIR}/tests/fuzz/edit_model_fuzz.cpp

@@ -3,11 +3,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "app/Placement.h"
 #include "window/WindowClass.h"
-#include "demo/DemoWindowI.h"
-#include "demo/DemoWindowII.h"
-#include "demo/DemoWindowIII.h"
 
 const wchar_t* const Application::kInstanceName = L"oneInstanceRandomName1234567890";
 
@@ -60,30 +56,4 @@ int RunApplication(const ProgramBody& body) {
         ShowErrorBox("Unhandled Exception", "Unknown Error");
     }
     return -1;
-}
-
-namespace {
-void MoveTo(voAbstractWindow& window, const vo::ScreenPoint& place) {
-    window.x = place.x;
-    window.y = place.y;
-    SetWindowPos(window.window, nullptr, place.x, place.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-}  // namespace
-
-int RunDemonstration(Application& application) {
-    DemoWindowI first;
-    DemoWindowII second;
-    DemoWindowIII third;
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    const auto places = vo::PlaceInL(screenWidth, screenHeight, {first.width, first.height},
-                                     {second.width, second.height}, {third.width, third.height});
-    MoveTo(first, places[0]);
-    MoveTo(second, places[1]);
-    MoveTo(third, places[2]);
-    first.Show(true);
-    second.Show(true);
-    third.Show(true);
-    return application.Run();
 }

@@ -27,13 +27,10 @@ public:
 };
 
 // Everything between the instance guard and the end of the loop: construct the
-// windows, place and show them, run the loop, tear them down. The entry point
-// passes the demonstration's; tests pass their own.
+// windows, place and show them, run the loop, tear them down. The
+// demonstration program passes its own; tests pass theirs.
 using ProgramBody = std::function<int(Application&)>;
 
 // Runs `body` inside the guarded region and returns the exit code: 0 when
 // another instance runs, the body's code, or -1 after an error box.
 int RunApplication(const ProgramBody& body);
-
-// The demonstration program's body.
-int RunDemonstration(Application& application);

@@ -1,5 +1,5 @@
 #include <windows.h>
 
-#include "app/Application.h"
+#include "demo/Demonstration.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return RunApplication(RunDemonstration); }

@@ -7,6 +7,7 @@
 //                                  control window (an open combo box list)
 //   demo_probe alpha X Y MS        samples the alpha of the window at (X, Y) for MS
 //                                  milliseconds: "lowest L last A samples N"
+//   demo_probe pixel X Y           prints the screen's "R G B" at (X, Y)
 #include <windows.h>
 
 #include <algorithm>
@@ -92,6 +93,15 @@ int Alpha(int x, int y, int milliseconds) {
     return 0;
 }
 
+int Pixel(int x, int y) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    if (colour == CLR_INVALID) return 1;
+    std::printf("%d %d %d\n", GetRValue(colour), GetGValue(colour), GetBValue(colour));
+    return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -109,6 +119,9 @@ int wmain(int argc, wchar_t** argv) {
     if (argc >= 2 && wcscmp(argv[1], L"popups") == 0) return Popups();
     if (argc >= 5 && wcscmp(argv[1], L"alpha") == 0)
         return Alpha(_wtoi(argv[2]), _wtoi(argv[3]), _wtoi(argv[4]));
-    std::fprintf(stderr, "usage: demo_probe wait N TIMEOUT_MS | count | close | popups | alpha X Y MS\n");
+    if (argc >= 4 && wcscmp(argv[1], L"pixel") == 0) return Pixel(_wtoi(argv[2]), _wtoi(argv[3]));
+    std::fprintf(stderr,
+                 "usage: demo_probe wait N TIMEOUT_MS | count | close | popups | alpha X Y MS"
+                 " | pixel X Y\n");
     return 2;
 }
