@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "control/KeyboardFocus.h"
 #include "window/WindowClass.h"
 
 const wchar_t* const voAbstractControl::kClassName = L"voAbstractControlClass";
@@ -20,7 +21,8 @@ voAbstractControl::voAbstractControl(HWND parent, std::uint16_t identifier, DWOR
     RegisterClassOnce(moduleInstance);
     ownWindow = CreateWindowExW(0, kClassName, nullptr, style, 0, 0, 0, 0, parent, nullptr,
                                 moduleInstance, nullptr);
-    if (ownWindow == nullptr) throw std::runtime_error("voAbstractControl Window cannot be created");
+    if (ownWindow == nullptr)
+        throw std::runtime_error("voAbstractControl Window cannot be created");
     Registry().Insert(ownWindow, this);
 }
 
@@ -66,13 +68,46 @@ LRESULT voAbstractControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
         focused = false;
         Redraw(false);
         return 0;
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT:
-        return PaintFrame();
-    default:
+    case WM_ERASEBKGND: return 1;
+    case WM_GETDLGCODE:
+        // Inside a dialog: arrows and characters are the control's own; Tab
+        // and Enter stay the dialog's unless a control maps this itself.
+        return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_PAINT: return PaintFrame();
+    default: {
+        LRESULT answer = 0;
+        if (accessible.Handle(message, wParam, lParam, answer)) return answer;
         return DefWindowProcW(ownWindow, message, wParam, lParam);
     }
+    }
+}
+
+AccessibleFacts voAbstractControl::DescribeAccessible(long item) const {
+    AccessibleFacts facts;
+    if (item != CHILDID_SELF) return facts;
+    facts.name = accessibleName;
+    if ((GetWindowLongW(ownWindow, GWL_STYLE) & WS_TABSTOP) && TakesKeyboardFocus())
+        facts.state |= STATE_SYSTEM_FOCUSABLE;
+    if (GetFocus() == ownWindow) facts.state |= STATE_SYSTEM_FOCUSED;
+    if (!IsWindowEnabled(ownWindow)) facts.state |= STATE_SYSTEM_UNAVAILABLE;
+    if (!IsWindowVisible(ownWindow)) facts.state |= STATE_SYSTEM_INVISIBLE;
+    return facts;
+}
+
+bool voAbstractControl::AccessibleItemRect(long, RECT&) const { return false; }
+
+void voAbstractControl::DoAccessibleAction(long) {}
+
+AccessibleFacts voAbstractControl::DescribeLabel(const std::wstring& text) const {
+    AccessibleFacts facts = voAbstractControl::DescribeAccessible(CHILDID_SELF);
+    if (facts.name.empty()) facts.name = text;
+    facts.role = ROLE_SYSTEM_STATICTEXT;
+    facts.state |= STATE_SYSTEM_READONLY;
+    return facts;
+}
+
+void voAbstractControl::AnnounceChanges(UINT message) {
+    if (!AccessibleLink::ChangesNothing(message)) accessible.Announce();
 }
 
 bool voAbstractControl::RepaintNow() {
@@ -143,7 +178,8 @@ bool voAbstractControl::SetPosition(int newX, int newY, bool apply) {
     x = newX;
     y = newY;
     if (!apply) return true;
-    const bool moved = SetWindowPos(ownWindow, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER) != FALSE;
+    const bool moved =
+        SetWindowPos(ownWindow, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER) != FALSE;
     if (backgroundMode != vo::kBackgroundGradient) return moved;
     if (!SendBackgroundRequest(vo::PositionRequestCode(oldX, oldY, x, y))) return moved;
     return RepaintNow() && moved;
@@ -156,9 +192,9 @@ bool voAbstractControl::LoadBackground(const std::wstring& resourceName, int bit
     patternBrush.Reset();
     patternSource = nullptr;
     backgroundBitmap.Reset();
-    backgroundBitmap.Reset(static_cast<HBITMAP>(LoadImageW(moduleInstance, resourceName.c_str(),
-                                                           IMAGE_BITMAP, bitmapWidth, bitmapHeight,
-                                                           LR_CREATEDIBSECTION)));
+    backgroundBitmap.Reset(
+        static_cast<HBITMAP>(LoadImageW(moduleInstance, resourceName.c_str(), IMAGE_BITMAP,
+                                        bitmapWidth, bitmapHeight, LR_CREATEDIBSECTION)));
     return static_cast<bool>(backgroundBitmap);
 }
 
@@ -183,9 +219,9 @@ HBITMAP voAbstractControl::CreateGradientSlice() {
 }
 
 bool voAbstractControl::FillGradientSlice(HDC dc) const {
-    const vo::SliceLevels levels = vo::GradientSliceLevels({gradientStart, gradientEnd,
-                                                            gradientHorizontal, parentWidth,
-                                                            parentHeight, x, y, width, height});
+    const vo::SliceLevels levels =
+        vo::GradientSliceLevels({gradientStart, gradientEnd, gradientHorizontal, parentWidth,
+                                 parentHeight, x, y, width, height});
     auto grey = [](LONG vx, LONG vy, std::uint8_t level) {
         const COLOR16 channel = vo::VertexChannel(level);
         return TRIVERTEX{vx, vy, channel, channel, channel, 0};
@@ -193,7 +229,8 @@ bool voAbstractControl::FillGradientSlice(HDC dc) const {
     TRIVERTEX vertices[2] = {grey(0, 0, levels.first), grey(width, height, levels.last)};
     GRADIENT_RECT rect{0, 1};
     return GdiGradientFill(dc, vertices, 2, &rect, 1,
-                           gradientHorizontal ? GRADIENT_FILL_RECT_H : GRADIENT_FILL_RECT_V) != FALSE;
+                           gradientHorizontal ? GRADIENT_FILL_RECT_H : GRADIENT_FILL_RECT_V) !=
+           FALSE;
 }
 
 bool voAbstractControl::DrawGradientSlice(HDC dc) {
@@ -241,21 +278,28 @@ void voAbstractControl::DescribeBackground(vo::LookKey& look) const {
              << x << y;
         break;
     case vo::kBackgroundColour: look << backgroundColour; break;
-    case vo::kBackgroundBitmap: look << reinterpret_cast<std::uintptr_t>(backgroundBitmap.Get()); break;
+    case vo::kBackgroundBitmap:
+        look << reinterpret_cast<std::uintptr_t>(backgroundBitmap.Get());
+        break;
     default: break;
     }
 }
 
 LRESULT voAbstractControl::PaintFrame() {
     vo::LookKey look;
-    if (DescribeLook(look))
+    const bool cue = FocusCueShown();
+    if (DescribeLook(look)) {
         DescribeBackground(look);
-    else
+        look << cue;
+    } else {
         look.Clear();  // no look described: composed at every paint
-    return PaintFromPicture(ownWindow, picture, width, height, std::move(look), [this](HDC dc) {
-        PaintBackground(dc);
-        PaintContent(dc);
-    });
+    }
+    return PaintFromPicture(ownWindow, picture, width, height, std::move(look),
+                            [this, cue](HDC dc) {
+                                PaintBackground(dc);
+                                PaintContent(dc);
+                                if (cue) DrawFocusCue(dc, width, height);
+                            });
 }
 
 LRESULT voAbstractControl::ForwardFocusLoss(UINT message, WPARAM wParam, LPARAM lParam) {

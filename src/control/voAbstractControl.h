@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "control/Accessible.h"
 #include "control/ControlLogic.h"
 #include "control/KeptPicture.h"
 #include "control/LifeGuard.h"
@@ -18,7 +19,9 @@
 // "voAbstractControlClass", keeps the geometry, visibility, focus, toggle and
 // background state all controls share, and talks to the parent with
 // background requests (WM_NOTIFY) and click notifications (WM_COMMAND).
-class voAbstractControl {
+// It answers screen readers for itself: a control describes itself by
+// overriding DescribeAccessible (and its items' methods where it has items).
+class voAbstractControl : protected AccessibleSource {
 public:
     voAbstractControl(HWND parent, std::uint16_t identifier, DWORD style);
     virtual ~voAbstractControl() noexcept(false);
@@ -37,6 +40,9 @@ public:
     bool Show(bool show);
     bool Redraw(bool force);
     void TrackMouseLeave();
+    // Whether Tab may give this control the focus now; a control disabled by
+    // its own flag says no and is passed over.
+    virtual bool TakesKeyboardFocus() const { return true; }
 
     // Background painters, each covering the whole control in `dc`.
     bool DrawGradientSlice(HDC dc);
@@ -70,6 +76,9 @@ public:
     int y = 0;
     // Every control composites its pieces with their own per-pixel alpha.
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    // What a screen reader calls a control that shows no caption of its own
+    // (or, when set, instead of the caption).
+    std::wstring accessibleName;
 
     static const wchar_t* const kClassName;
     static HandleRegistry<HWND, voAbstractControl>& Registry();
@@ -78,10 +87,36 @@ protected:
     // A subclass's WindowProc: its own map first, then this base's handling.
     template <class Derived>
     LRESULT Route(voMessageMap<Derived>& map, UINT message, WPARAM wParam, LPARAM lParam) {
+        const vo::LifeGuard::Watch watch = life.Observe();
         LRESULT result = 0;
-        if (map.Dispatch(static_cast<Derived&>(*this), message, wParam, lParam, result)) return result;
-        return voAbstractControl::WindowProc(message, wParam, lParam);
+        if (!RouteSharedKeys(message, wParam, lParam, result) &&
+            !map.Dispatch(static_cast<Derived&>(*this), message, wParam, lParam, result))
+            result = voAbstractControl::WindowProc(message, wParam, lParam);
+        if (watch.Alive()) AnnounceChanges(message);
+        return result;
     }
+
+    // What a screen reader is told. The base gives the name from
+    // accessibleName, a client role and the window's states (focused,
+    // focusable, unavailable, invisible); a control calls it, then sets its
+    // role and adds its own name, states, value and default action.
+    HWND AccessibleWindow() const override { return ownWindow; }
+    long AccessibleItemCount() const override { return 0; }
+    AccessibleFacts DescribeAccessible(long item) const override;
+    bool AccessibleItemRect(long item, RECT& rect) const override;
+    // Does what the default action names, as a click does it.
+    void DoAccessibleAction(long item) override;
+    // What a label is: static text named by its text (unless accessibleName
+    // is set), read-only.
+    AccessibleFacts DescribeLabel(const std::wstring& text) const;
+
+    // Tab and Shift+Tab, the keyboard-cue messages (KeyboardFocus.cpp): taken
+    // before the subclass's map, so no control needs code for them.
+    bool RouteSharedKeys(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void MoveFocusByTab(bool backwards);
+    // Focused, and the keyboard has been used in the window: the paint frame
+    // then draws the focus cue over the picture.
+    bool FocusCueShown() const;
 
     // The paint frame, entered from WM_PAINT by this base: background by mode
     // into the control's kept picture, PaintContent on top, one copy to the
@@ -131,7 +166,12 @@ private:
     void DescribeBackground(vo::LookKey& look) const;
     bool FillGradientSlice(HDC dc) const;
 
+    void AnnounceChanges(UINT message);
+
     vo::LifeGuard life;
+    // Set while the control's own key handler hears the Tab that then moves the focus.
+    bool tabToOwnHandler = false;
+    AccessibleLink accessible{*this};
     KeptPicture picture;
     // The tiling brush of the background bitmap it was made from.
     Brush patternBrush;

@@ -40,6 +40,11 @@ DemoWindowI::DemoWindowI() {
     AddSpinBoxes();
     AddCheckBoxes();
     AddRangeControls();
+    // The rows of the content, then the sliders and the scroll bars.
+    const int tabOrder[] = {kExitButton, 23, 22, 24, 19, 21, 20, 25, 26, 27, 11, 12, 13, 14, 15, 16,
+                            30, kHorizontalSlider, kVerticalSlider, kVerticalScrollBar,
+                            kHorizontalScrollBar};
+    OrderTabStops(*this, tabOrder);
     demoMap.Insert(WM_SETFOCUS, &DemoWindowI::OnSetFocus);
     demoMap.Insert(WM_COMMAND, &DemoWindowI::OnCommand);
 }

@@ -1,9 +1,8 @@
 #include "demo/DemoWindowII.h"
 
-#include "demo/DemoLayout.h"
-
 #include <algorithm>
 
+#include "demo/DemoLayout.h"
 #include "widgets/buttons/voButton.h"
 #include "widgets/buttons/voGripButton.h"
 #include "widgets/buttons/voRadioButton.h"
@@ -57,6 +56,18 @@ DemoWindowII::DemoWindowII() {
     AddButtons();
     AddSpinBoxes();
     AddOthers();
+    const int tabOrder[] = {kLanguages, kTasks,       kLink,         kStart,    kStop,
+                            kHours,     kMinutes,     kSeconds,      kJapanese, kGerman,
+                            kExit,      kSimpleRadio, kAnotherRadio, kGrip};
+    OrderTabStops(*this, tabOrder);
+    NameForReaders(*this, {{kSettableClock, L"Timer"},
+                           {kLiveClock, L"Local time"},
+                           {kLanguages, L"Language"},
+                           {kTasks, L"Task"},
+                           {kHours, L"Hours"},
+                           {kMinutes, L"Minutes"},
+                           {kSeconds, L"Seconds"},
+                           {kQuestionMark, L"Help"}});
     SetTimer(window, kClockTimer, 1000, nullptr);
     demoMap.Insert(WM_COMMAND, &DemoWindowII::OnCommandOrTimer);
     demoMap.Insert(WM_TIMER, &DemoWindowII::OnCommandOrTimer);
@@ -230,7 +241,8 @@ void DemoWindowII::AddComboBoxes() {
         languages.AddItem(L"Polski", L"Language_ComboBox_Polish", 16, 11, 2);
         languages.AddItem(L"\u65E5\u672C\u8A9E", L"Language_ComboBox_Japanese", 16, 11, 3);
         languages.AddItem(L"Deutsch", L"Language_ComboBox_German", 16, 11, 4);
-        languages.AddItem(L"\u0420\u0443\u0441\u0441\u043A\u0438\u0439", L"Language_ComboBox_Russian", 16, 11, 5);
+        languages.AddItem(L"\u0420\u0443\u0441\u0441\u043A\u0438\u0439",
+                          L"Language_ComboBox_Russian", 16, 11, 5);
         languages.FitToItems(0);
         languages.SetSelection(0);
     });
@@ -259,13 +271,14 @@ void DemoWindowII::AddButtons() {
         int x, y;
         const wchar_t* caption;
     };
-    for (const Green& g : {Green{kStart, 25, 250, L"Start"}, Green{kStop, 100, 250, L"Stop"},
-                           Green{kJapanese, 25, 280, L"\u65E5\u672C\u8A9E"},
-                           Green{kGerman, 100, 280, L"Deutsch"}}) {
-        Put(*this, new voButton(window, g.id, 50, vo::kButtonGreen), g.x, g.y, [&](voButton& button) {
-            button.SetSize(70, 0);
-            button.SetText(g.caption);
-        });
+    for (const Green& g :
+         {Green{kStart, 25, 250, L"Start"}, Green{kStop, 100, 250, L"Stop"},
+          Green{kJapanese, 25, 280, L"\u65E5\u672C\u8A9E"}, Green{kGerman, 100, 280, L"Deutsch"}}) {
+        Put(*this, new voButton(window, g.id, 50, vo::kButtonGreen), g.x, g.y,
+            [&](voButton& button) {
+                button.SetSize(70, 0);
+                button.SetText(g.caption);
+            });
     }
     Put(*this, new voButton(window, kExit, 50, vo::kButtonNormal), 230, 280, [](voButton& exit) {
         exit.SetText(L"Exit");
@@ -280,7 +293,8 @@ void DemoWindowII::AddSpinBoxes() {
         std::uint32_t maxLength;
         std::int32_t maximum;
     };
-    for (const Unit& u : {Unit{kHours, 175, 3, 999}, Unit{kMinutes, 230, 2, 59}, Unit{kSeconds, 285, 2, 59}}) {
+    for (const Unit& u :
+         {Unit{kHours, 175, 3, 999}, Unit{kMinutes, 230, 2, 59}, Unit{kSeconds, 285, 2, 59}}) {
         Put(*this, new voSpinBox(window, u.id, 50), u.x, 250, [&](voSpinBox& spin) {
             spin.maxLength = u.maxLength;
             spin.minimum = 0;

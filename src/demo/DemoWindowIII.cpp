@@ -1,9 +1,9 @@
 #include "demo/DemoWindowIII.h"
 
-#include "demo/DemoLayout.h"
-
 #include <array>
 
+#include "control/FileSkins.h"
+#include "demo/DemoLayout.h"
 #include "widgets/buttons/voButton.h"
 #include "widgets/buttons/voCheckBox.h"
 #include "widgets/buttons/voDoubleButton.h"
@@ -23,56 +23,6 @@ constexpr std::uint16_t kCalendarId = 15;
 constexpr std::uint16_t kCalendarButton = 16;
 constexpr COLORREF kWhite = 0x00FFFFFF;
 
-const std::array<const wchar_t*, 9> kModernButton = {
-    L"resources\\2x20_button_modern_left.bmp",          L"resources\\2x20_button_modern_right.bmp",
-    L"resources\\1x20_button_modern_center.bmp",        L"resources\\2x20_button_modern_hovered_left.bmp",
-    L"resources\\2x20_button_modern_hovered_right.bmp", L"resources\\1x20_button_modern_hovered_center.bmp",
-    L"resources\\2x20_button_modern_clicked_left.bmp",  L"resources\\2x20_button_modern_clicked_right.bmp",
-    L"resources\\1x20_button_modern_clicked_center.bmp"};
-const std::array<const wchar_t*, 8> kVerticalBar = {
-    L"resources\\13_vscroll_up_button.bmp",   L"resources\\13_vscroll_clicked_up_button.bmp",
-    L"resources\\13_vscroll_down_button.bmp", L"resources\\13_vscroll_clicked_down_button.bmp",
-    L"resources\\13x1_vscroll_center.bmp",    L"resources\\13x1_vscroll_grip.bmp",
-    L"resources\\13x1_vscroll_grip_border.bmp", L"resources\\13x1_vscroll_clicked_grip.bmp"};
-const std::array<const wchar_t*, 8> kHorizontalBar = {
-    L"resources\\13_hscroll_left_button.bmp",  L"resources\\13_hscroll_clicked_left_button.bmp",
-    L"resources\\13_hscroll_right_button.bmp", L"resources\\13_hscroll_clicked_right_button.bmp",
-    L"resources\\1x13_hscroll_center.bmp",     L"resources\\1x13_hscroll_grip.bmp",
-    L"resources\\1x13_hscroll_grip_border.bmp", L"resources\\1x13_hscroll_clicked_grip.bmp"};
-const std::array<const wchar_t*, 7> kDoubleButton = {
-    L"resources\\2x20_doublebutton_left.png.bmp",     L"resources\\2x20_doublebutton_right.bmp",
-    L"resources\\1x20_doublebutton_center.bmp",       L"resources\\2x20_doublebutton_clicked_left.bmp",
-    L"resources\\2x20_doublebutton_clicked_right.bmp", L"resources\\1x20_doublebutton_clicked_center.bmp",
-    L"resources\\1x20_doublebutton_center_line.bmp"};
-const std::array<const wchar_t*, 15> kComboBox = {
-    L"resources\\2x20_comboBox_left.bmp",                 L"resources\\2x20_comboBox_right.bmp",
-    L"resources\\1x20_comboBox_center.bmp",               L"resources\\2x20_comboBox_hovered_left.bmp",
-    L"resources\\2x20_comboBox_hovered_right.bmp",        L"resources\\1x20_comboBox_hovered_center.bmp",
-    L"resources\\2x20_comboBox_clicked_left.bmp",         L"resources\\2x20_comboBox_clicked_right.bmp",
-    L"resources\\1x20_comboBox_clicked_center.bmp",       L"resources\\1x20_comboBox_vertical_line.bmp",
-    L"resources\\1x20_comboBox_hovered_vertical_line.bmp", L"resources\\1x20_comboBox_clicked_vertical_line.bmp",
-    L"resources\\6x18_comboBox_button.bmp",               L"resources\\16x18_comboBox_clicked_button.bmp",
-    L"resources\\16x18_comboBox_hovered_button.bmp"};
-const std::array<const wchar_t*, 9> kSpinBox = {
-    L"resources\\2x19_spinbox_left.bmp",       L"resources\\2x19_spinbox_right.bmp",
-    L"resources\\2x19_spinbox_center.bmp",     L"resources\\13x8_spinbox_up.bmp",
-    L"resources\\13x8_spinbox_clicked_up.bmp", L"resources\\13x8_spinbox_down.bmp",
-    L"resources\\13x8_spinbox_clicked_down.bmp", L"resources\\1x19_spinbox_center_line.bmp",
-    L"resources\\13x1_spinbox_horizontal_line.bmp"};
-const std::array<const wchar_t*, 4> kCheckBox = {
-    L"resources\\11_checkBox_checked.bmp", L"resources\\11_checkBox_hovered_checked.bmp",
-    L"resources\\11_checkBox_unchecked.bmp", L"resources\\11_checkBox_hovered_unchecked.bmp"};
-const std::array<const wchar_t*, 4> kRadioButton = {
-    L"resources\\11_radio_button_checked.bmp", L"resources\\11_radio_button_hovered_checked.bmp",
-    L"resources\\11_radio_button_unchecked.bmp", L"resources\\11_radio_button_hovered_unchecked.bmp"};
-const wchar_t* const kPlayIcon = L"resources\\18_play_icon.bmp";
-
-// Gives each path its number, counting from `first`.
-template <class Control, std::size_t N>
-void SetFiles(Control& control, const std::array<const wchar_t*, N>& paths, int first) {
-    for (std::size_t i = 0; i < N; ++i) control.SetSkinFile(first + static_cast<int>(i), paths[i]);
-}
-
 void ModernSkin(voButton& button) {
     button.sideWidth = 2;
     button.skinHeight = 20;
@@ -86,6 +36,10 @@ DemoWindowIII::DemoWindowIII() {
     AddStylizedControls();
     AddCalendar();
     AddCalendarButtonAndTextBox();
+    // Row by row down the left, then the scroll bar on the right.
+    const int tabOrder[] = {6, 1, 8, 2, 9, 3, 10, 4, 11, 12, 13, 14, kCalendarButton, 17, 5};
+    OrderTabStops(*this, tabOrder);
+    NameForReaders(*this, {{4, L"Play"}, {9, L"Language"}, {10, L"Level"}});
     demoMap.Insert(WM_COMMAND, &DemoWindowIII::OnCommand);
 }
 
@@ -128,7 +82,7 @@ void DemoWindowIII::AddButtons() {
     });
     Put(*this, new voButton(window, 3, 150, vo::kButtonCustom), 15, 85, [](voButton& button) {
         ModernSkin(button);
-        SetFiles(button, kModernButton, 0);
+        vo::SetSkinFiles(button, vo::kModernButtonFiles, 0);
         button.SetText(L"It's a customized-modern button");
         button.SetTextColor(kWhite);
         button.SetFont(L"Georgia", 14, 500);
@@ -139,8 +93,8 @@ void DemoWindowIII::AddButtons() {
         button.iconHeight = 18;
         ModernSkin(button);
         button.SetSize(50, 0);
-        SetFiles(button, kModernButton, 0);
-        button.SetIconFile(0, kPlayIcon);
+        vo::SetSkinFiles(button, vo::kModernButtonFiles, 0);
+        button.SetIconFile(0, vo::kPlayIconFile);
     });
 }
 
@@ -152,7 +106,7 @@ void DemoWindowIII::AddScrollBars() {
         bar.buttonWidth = 13;
         bar.buttonHeight = 13;
         bar.SetSize(13, bar.height);
-        SetFiles(bar, kVerticalBar, 1);
+        vo::SetSkinFiles(bar, vo::kVerticalBarFiles, 1);
         bar.total = 600;
         bar.page = 100;
         bar.position = 0;
@@ -166,7 +120,7 @@ void DemoWindowIII::AddScrollBars() {
         bar.buttonHeight = 13;
         bar.skinSource = 1;
         bar.SetSize(bar.width, 13);
-        SetFiles(bar, kHorizontalBar, 1);
+        vo::SetSkinFiles(bar, vo::kHorizontalBarFiles, 1);
         bar.total = 900;
         bar.page = 100;
         bar.position = 0;
@@ -191,7 +145,7 @@ void DemoWindowIII::AddStylizedControls() {
         button.skinSource = 1;
         button.skinHeight = 20;
         button.capWidth = 2;
-        SetFiles(button, kDoubleButton, 1);
+        vo::SetSkinFiles(button, vo::kDoubleButtonFiles, 1);
     });
     Put(*this, new voComboBox(window, 9, 100), 210, 50, [this](voComboBox& combo) {
         auto* list = new voComboBoxList(window, 10, this);
@@ -201,12 +155,13 @@ void DemoWindowIII::AddStylizedControls() {
         combo.AddItem(L"Polski", L"Language_ComboBox_Polish", 16, 11, 2);
         combo.AddItem(L"\u65E5\u672C\u8A9E", L"Language_ComboBox_Japanese", 16, 11, 3);
         combo.AddItem(L"Deutsch", L"Language_ComboBox_German", 16, 11, 4);
-        combo.AddItem(L"\u0420\u0443\u0441\u0441\u043A\u0438\u0439", L"Language_ComboBox_Russian", 16, 11, 5);
+        combo.AddItem(L"\u0420\u0443\u0441\u0441\u043A\u0438\u0439", L"Language_ComboBox_Russian",
+                      16, 11, 5);
         combo.FitToItems(6);
         combo.textColour = kWhite;
         combo.skinSource = 1;
         combo.ApplyCompactGeometry();
-        SetFiles(combo, kComboBox, 1);
+        vo::SetSkinFiles(combo, vo::kComboBoxFiles, 1);
         list->SetSelection(0);
     });
     Put(*this, new voSpinBox(window, 10, 100), 230, 85, [](voSpinBox& spin) {
@@ -218,13 +173,13 @@ void DemoWindowIII::AddStylizedControls() {
         spin.textColour = kWhite;
         spin.skinSource = 1;
         spin.ApplyCompactGeometry();
-        SetFiles(spin, kSpinBox, 1);
+        vo::SetSkinFiles(spin, vo::kSpinBoxFiles, 1);
     });
     Put(*this, new voCheckBox(window, 11, 100), 75, 110, [](voCheckBox& box) {
         box.SetSkinSource(1);
         box.boxSize = 11;
         box.gap = 6;
-        SetFiles(box, kCheckBox, 0);
+        vo::SetSkinFiles(box, vo::kCheckBoxFiles, 0);
         box.SetChecked(true);
         box.SetEnabled(true);
         box.SetText(L"This is a customized checkBox");
@@ -234,7 +189,7 @@ void DemoWindowIII::AddStylizedControls() {
         radio.SetSkinSource(1);
         radio.boxSize = 11;
         radio.gap = 6;
-        SetFiles(radio, kRadioButton, 0);
+        vo::SetSkinFiles(radio, vo::kRadioButtonFiles, 0);
         radio.SetChecked(false);
         radio.SetEnabled(true);
         radio.SetText(L"This is a customized radioButton");
@@ -248,8 +203,8 @@ void DemoWindowIII::AddStylizedControls() {
         button.iconYOffset = 0;
         button.iconBottomMargin = 0;
         button.iconRightMargin = 0;
-        SetFiles(button, kModernButton, 0);
-        button.SetIconFile(0, kPlayIcon);
+        vo::SetSkinFiles(button, vo::kModernButtonFiles, 0);
+        button.SetIconFile(0, vo::kPlayIconFile);
         button.iconWidth = 18;
         button.iconHeight = 18;
         button.SetText(L"  Show");
@@ -260,7 +215,8 @@ void DemoWindowIII::AddStylizedControls() {
         edit.sideWidth = 2;
         edit.skinHeight = 20;
         edit.maxLength = 200;
-        for (int piece = 0; piece < 6; ++piece) edit.SetSkinFile(piece + 1, kModernButton[piece]);
+        for (int piece = 0; piece < 6; ++piece)
+            edit.SetSkinFile(piece + 1, vo::kModernButtonFiles[piece]);
         edit.textColour = kWhite;
     });
 }
@@ -271,8 +227,9 @@ void DemoWindowIII::AddCalendar() {
     for (int day = 0; day < 7; ++day) calendar->SetDayName(day, days[day]);
     const wchar_t* shortMonths[] = {L"Jan", L"Feb", L"Mar", L"Apr", L"May", L"Jun",
                                     L"Jul", L"Aug", L"Sep", L"Oct", L"Nov", L"Dec"};
-    const wchar_t* months[] = {L"January", L"February", L"March",     L"April",   L"May",      L"June",
-                               L"July",    L"August",   L"September", L"October", L"November", L"December"};
+    const wchar_t* months[] = {L"January",   L"February", L"March",    L"April",
+                               L"May",       L"June",     L"July",     L"August",
+                               L"September", L"October",  L"November", L"December"};
     for (int month = 0; month < 12; ++month) {
         calendar->SetShortMonthName(month, shortMonths[month]);
         calendar->SetMonthName(month, months[month]);
@@ -288,7 +245,8 @@ void DemoWindowIII::AddCalendarButtonAndTextBox() {
         box.MakeFlat();
         box.SetForegroundColor(kWhite);
         box.SetBackgroundColor(0x3D3D3D);
-        box.SetText(L"This is an example of voTextBox widget. Second line of text.\n"
-                    L"Third line of some longer text.\n\nThere is nothing more to say.");
+        box.SetText(
+            L"This is an example of voTextBox widget. Second line of text.\n"
+            L"Third line of some longer text.\n\nThere is nothing more to say.");
     });
 }

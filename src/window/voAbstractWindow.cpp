@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "control/KeyboardFocus.h"
 #include "window/WindowClass.h"
 
 const wchar_t* const voAbstractWindow::kClassName = L"voAbstractWindowClass";
@@ -62,5 +63,9 @@ bool voAbstractWindow::SetSize(int newWidth, int newHeight) {
 }
 
 LRESULT voAbstractWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The keyboard-cue state its controls draw by is kept here, not by the system.
+    LRESULT answer = 0;
+    if (AnswerUiStateMessage(window, message, wParam, answer)) return answer;
+    if (message == WM_NCDESTROY) ForgetUiState(window);
     return DefWindowProcW(window, message, wParam, lParam);
 }

@@ -144,3 +144,13 @@ TEST(ClockDrag, TheHourHandMovesWholeHoursTheShortWayRoundTwelve) {
     EXPECT_FALSE(DragTowards(clock, 272));  // 21 clamped back to 19: no change
     EXPECT_EQ(clock.hours, 19);
 }
+
+TEST(ClockReading, HoursThenTwoDigitMinutesAndSecondsWhileShown) {
+    ClockState clock = At(9, 5, 7);
+    EXPECT_EQ(vo::ClockReading(clock), L"9:05");
+    clock.secondsShown = true;
+    EXPECT_EQ(vo::ClockReading(clock), L"9:05:07");
+    clock = At(23, 59, 0);
+    clock.secondsShown = true;
+    EXPECT_EQ(vo::ClockReading(clock), L"23:59:00");
+}

@@ -157,3 +157,18 @@ TEST(ScheduleDrawing, DivisionsColumnsAndHoverStayWithinTheBar) {
     EXPECT_EQ(none.first, none.last);
     for (int x = 0; x < kWidth; ++x) EXPECT_FALSE(vo::PointerOverEntry(folded, x)) << x;
 }
+
+TEST(ScheduleEntries, AReaderHearsTheTwentyFourHourTimes) {
+    EXPECT_EQ(vo::ScheduleEntryText(Range(9, 11)), L"9:00 to 11:00");  // unset minutes: full hours
+    EXPECT_EQ(vo::ScheduleEntryText(Range(13, 17, 5)), L"13:05 to 17:05");
+    ScheduleEntry twelveHour = Range(12, 3, 30);
+    twelveHour.twentyFourHourForm = false;
+    twelveHour.startIsPM = 0;  // midnight
+    twelveHour.endIsPM = 1;
+    EXPECT_EQ(vo::ScheduleEntryText(twelveHour), L"0:30 to 15:30");
+    ScheduleEntry startOnly = Range(8, -1);
+    startOnly.kind = 2;  // only kinds 0 and 3 have an end
+    EXPECT_EQ(vo::ScheduleEntryText(startOnly), L"from 8:00");
+    EXPECT_EQ(vo::ScheduleEntryText(Whole()), L"all day");
+    EXPECT_EQ(vo::ScheduleEntryText(ScheduleEntry{}), L"");
+}

@@ -140,3 +140,21 @@ TEST(SliderShrink, ASelectionBeyondTheCountIsDrawnOnTheLastPosition) {
     model.positionCount = 0;
     EXPECT_EQ(vo::SliderShownIndex(model), 0u);
 }
+
+TEST(SliderKeys, ArrowsStepOneHomeAndEndJumpAndTheEndsHold) {
+    SliderModel model = Slider(SliderOrientation::Vertical, 4);  // positions 0..3
+    model.selectedIndex = 1;
+    const unsigned end = 0x23, home = 0x24, left = 0x25, up = 0x26, right = 0x27, down = 0x28;
+    EXPECT_EQ(vo::SliderKeyIndex(model, left), 0u);
+    EXPECT_EQ(vo::SliderKeyIndex(model, up), 0u);
+    EXPECT_EQ(vo::SliderKeyIndex(model, right), 2u);
+    EXPECT_EQ(vo::SliderKeyIndex(model, down), 2u);
+    EXPECT_EQ(vo::SliderKeyIndex(model, end), 3u);
+    EXPECT_EQ(vo::SliderKeyIndex(model, 'A'), 1u);
+    model.selectedIndex = 0;
+    EXPECT_EQ(vo::SliderKeyIndex(model, up), 0u);
+    model.selectedIndex = 9;  // past the last: moves from the one shown
+    EXPECT_EQ(vo::SliderKeyIndex(model, down), 3u);
+    EXPECT_EQ(vo::SliderKeyIndex(model, left), 2u);
+    EXPECT_EQ(vo::SliderKeyIndex(model, home), 0u);
+}

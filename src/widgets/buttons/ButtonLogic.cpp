@@ -19,7 +19,8 @@ constexpr ButtonStyleLook kLooks[] = {
 // Rows: style 0 to 3; columns: normal left/right/centre, clicked left/right/centre.
 constexpr const wchar_t* kPieces[4][6] = {
     {L"Button_Normal_Left", L"Button_Normal_Right", L"Button_Normal_Center",
-     L"Button_Normal_Clicked_Left", L"Button_Normal_Clicked_Right", L"Button_Normal_Clicked_Center"},
+     L"Button_Normal_Clicked_Left", L"Button_Normal_Clicked_Right",
+     L"Button_Normal_Clicked_Center"},
     {L"Button_Round_Left", L"Button_Round_Right", L"Button_Round_Center",
      L"Button_Round_Clicked_Left", L"Button_Round_Clicked_Right", L"Button_Round_Clicked_Center"},
     {L"Button_Green_Left", L"Button_Green_Right", L"Button_Green_Center",
@@ -82,6 +83,12 @@ ButtonPieceNumbers CustomPieceNumbers(ButtonPieceSet set) {
 
 const wchar_t* RoundIconFace(int visualState) {
     return visualState == kButtonPressed ? L"Button_Round" : L"Button_Clicked_Round";
+}
+
+const wchar_t* RoundIconDescription(int index) {
+    static constexpr const wchar_t* kDescriptions[kRoundIconCount] = {
+        L"Delete", L"Add", L"Schedule", L"Count down", L"Task", L"Close", L"Refresh", L"Calendar"};
+    return index >= 0 && index < kRoundIconCount ? kDescriptions[index] : nullptr;
 }
 
 const wchar_t* RoundIconName(int index, bool enabled) {

@@ -78,6 +78,8 @@ const wchar_t* RoundIconFace(int visualState);
 
 // The built-in icon of an index, grey when disabled; null outside 0 to 7.
 const wchar_t* RoundIconName(int index, bool enabled);
+// What a screen reader calls a button showing that icon; null outside 0 to 7.
+const wchar_t* RoundIconDescription(int index);
 
 struct ButtonPoint {
     int x;

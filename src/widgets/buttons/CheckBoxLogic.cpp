@@ -28,8 +28,10 @@ void SetToggleChecked(ToggleModel& model, bool checked) {
 }
 
 void PressToggle(ToggleModel& model) {
-    if (model.visualState == kToggleUnchecked) model.visualState = kToggleUncheckedPressed;
-    else if (model.visualState == kToggleChecked) model.visualState = kToggleCheckedPressed;
+    if (model.visualState == kToggleUnchecked)
+        model.visualState = kToggleUncheckedPressed;
+    else if (model.visualState == kToggleChecked)
+        model.visualState = kToggleCheckedPressed;
     model.pressing = true;
 }
 
@@ -69,22 +71,19 @@ ToggleNotice ReleaseToggle(ToggleModel& model, ToggleKind kind, bool inside) {
 
 void CancelTogglePress(ToggleModel& model) {
     model.pressing = false;
-    if (model.visualState == kToggleUncheckedPressed) SetToggleChecked(model, false);
-    else if (model.visualState == kToggleCheckedPressed) SetToggleChecked(model, true);
+    if (model.visualState == kToggleUncheckedPressed)
+        SetToggleChecked(model, false);
+    else if (model.visualState == kToggleCheckedPressed)
+        SetToggleChecked(model, true);
 }
 
 int TogglePieceIndex(int visualState, bool enabled) {
     switch (visualState) {
-    case kToggleChecked:
-        return enabled ? kToggleChecked : kToggleCheckedPressed;
-    case kToggleCheckedPressed:
-        return kToggleCheckedPressed;
-    case kToggleUnchecked:
-        return enabled ? kToggleUnchecked : kToggleUncheckedPressed;
-    case kToggleUncheckedPressed:
-        return kToggleUncheckedPressed;
-    default:
-        return -1;
+    case kToggleChecked: return enabled ? kToggleChecked : kToggleCheckedPressed;
+    case kToggleCheckedPressed: return kToggleCheckedPressed;
+    case kToggleUnchecked: return enabled ? kToggleUnchecked : kToggleUncheckedPressed;
+    case kToggleUncheckedPressed: return kToggleUncheckedPressed;
+    default: return -1;
     }
 }
 

@@ -5,7 +5,7 @@ constexpr int kButtonKind = 1;
 }  // namespace
 
 voButton::voButton(HWND parent, std::uint16_t identifier, int askedWidth, int buttonStyle)
-    : voAbstractControl(parent, identifier, WS_CHILD), style(buttonStyle) {
+    : voAbstractControl(parent, identifier, WS_CHILD | WS_TABSTOP), style(buttonStyle) {
     kind = kButtonKind;
     SetFont(L"Tahoma", 15, FW_NORMAL);
     const vo::ButtonStyleLook look = vo::ButtonLookFor(style);
@@ -26,10 +26,31 @@ voButton::voButton(HWND parent, std::uint16_t identifier, int askedWidth, int bu
     messageMap.Insert(WM_MOUSELEAVE, &voButton::OnMouse);
     messageMap.Insert(WM_LBUTTONDBLCLK, &voButton::OnMouse);
     messageMap.Insert(WM_CAPTURECHANGED, &voButton::OnCaptureChanged);
+    messageMap.Insert(WM_KEYDOWN, &voButton::OnKey);
+    messageMap.Insert(WM_KEYUP, &voButton::OnKey);
+    messageMap.Insert(WM_KILLFOCUS, &voButton::OnKillFocus);
 }
 
 LRESULT voButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return Route(messageMap, message, wParam, lParam);
+}
+
+LRESULT voButton::OnKey(UINT message, WPARAM wParam, LPARAM) {
+    // The steps of a press and a release inside, as a click takes them.
+    switch (space.Take(message == WM_KEYDOWN, static_cast<unsigned>(wParam))) {
+    case vo::KeyEdge::Pressed: Step({vo::ButtonMouseEvent::Press, true, false, false}, true); break;
+    case vo::KeyEdge::Released:
+        Step({vo::ButtonMouseEvent::Release, true, false, false}, true);
+        break;
+    case vo::KeyEdge::None: break;
+    }
+    return 0;
+}
+
+LRESULT voButton::OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The key-up goes to the new focus: the press ends without a click.
+    if (space.Cancel()) Step({vo::ButtonMouseEvent::CaptureLost, false, false, false}, true);
+    return voAbstractControl::WindowProc(message, wParam, lParam);
 }
 
 void voButton::SetChecked(bool value) {
@@ -79,7 +100,9 @@ void voButton::Disable() {
 
 void voButton::FitToText(int extra) {
     const int captionWidth =
-        style == vo::kButtonRoundIcon ? 0 : MeasureCaption(ownWindow, caption, paintResources.FontFor(font)).cx;
+        style == vo::kButtonRoundIcon
+            ? 0
+            : MeasureCaption(ownWindow, caption, paintResources.FontFor(font)).cx;
     SetSize(vo::FitToTextWidth(style, captionWidth, extra, sideWidth), 0);
 }
 
@@ -187,10 +210,9 @@ void voButton::PaintCustomIcon(HDC dc) {
     const KeptBitmap& normal = load(iconFile);
     const KeptBitmap& disabled = load(disabledIconFile);
     const KeptBitmap& clicked = load(clickedIconFile);
-    const vo::ButtonIconChoice choice =
-        vo::ChooseButtonIcon(style, enabled, visualState, checked,
-                             {static_cast<bool>(normal), static_cast<bool>(disabled),
-                              static_cast<bool>(clicked)});
+    const vo::ButtonIconChoice choice = vo::ChooseButtonIcon(
+        style, enabled, visualState, checked,
+        {static_cast<bool>(normal), static_cast<bool>(disabled), static_cast<bool>(clicked)});
     const KeptBitmap* icon = nullptr;
     switch (choice) {
     case vo::kNormalIcon: icon = &normal; break;
@@ -245,7 +267,7 @@ LRESULT voButton::OnCaptureChanged(UINT, WPARAM, LPARAM lParam) {
     return 0;
 }
 
-void voButton::Step(const vo::ButtonMouseInput& input) {
+void voButton::Step(const vo::ButtonMouseInput& input, bool byKey) {
     vo::ButtonOptions options;
     options.enabled = enabled;
     options.toggleMode = toggleMode;
@@ -253,14 +275,37 @@ void voButton::Step(const vo::ButtonMouseInput& input) {
     options.notifyOnPress = notifyOnPress;
     options.notifyOnReleaseOutside = notifyOnReleaseOutside;
     options.pressOnDragIn = pressOnDragIn;
-    const vo::ButtonMouseResult step =
-        vo::ButtonMouseStep(options, {visualState, checked}, input);
+    const vo::ButtonMouseResult step = vo::ButtonMouseStep(options, {visualState, checked}, input);
 
     visualState = step.next.visualState;
     checked = step.next.checked;
-    if (step.capture) SetCapture(ownWindow);
+    if (step.capture && !byKey) SetCapture(ownWindow);
     if (step.releaseCapture) ReleaseCapture();
     // The parent may delete the button from its handler.
     if (step.notify && !NotifyParent()) return;
     if (step.redraw) Redraw(false);
+}
+
+AccessibleFacts voButton::DescribeAccessible(long item) const {
+    AccessibleFacts facts = voAbstractControl::DescribeAccessible(item);
+    if (facts.name.empty()) facts.name = caption;
+    // An icon button its owner has not named says what its icon shows.
+    const wchar_t* icon =
+        style == vo::kButtonRoundIcon ? vo::RoundIconDescription(iconIndex) : nullptr;
+    if (facts.name.empty()) facts.name = icon != nullptr ? icon : L"Button";
+    facts.role = ROLE_SYSTEM_PUSHBUTTON;
+    if (visualState == vo::kButtonPressed) facts.state |= STATE_SYSTEM_PRESSED;
+    if (!enabled)
+        facts.state |= STATE_SYSTEM_UNAVAILABLE;
+    else
+        facts.defaultAction = L"Press";
+    return facts;
+}
+
+void voButton::DoAccessibleAction(long) {
+    // A press and a release inside, through the same steps as the mouse's.
+    const vo::LifeGuard::Watch watch = WatchLife();
+    Step({vo::ButtonMouseEvent::Press, true, true, false});
+    if (!watch.Alive()) return;
+    Step({vo::ButtonMouseEvent::Release, true, false, GetCapture() == ownWindow});
 }

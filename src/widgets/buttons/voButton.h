@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "control/KeyboardLogic.h"
 #include "control/Skin.h"
 #include "control/voAbstractControl.h"
 #include "widgets/buttons/ButtonLogic.h"
@@ -19,6 +20,7 @@ public:
     void SetChecked(bool checked) override;
     bool SetSize(int width, int height) override;  // the height follows the skin
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool TakesKeyboardFocus() const override { return enabled; }
 
     void SetText(const std::wstring& text);
     void SetFont(const std::wstring& face, int height, int weight);
@@ -71,18 +73,25 @@ public:
     bool pressOnDragIn = true;
 
 protected:
+    AccessibleFacts DescribeAccessible(long item) const override;
+    void DoAccessibleAction(long item) override;
     void PaintContent(HDC dc) override;
     bool DescribeLook(vo::LookKey& look) const override;
 
 private:
     LRESULT OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnCaptureChanged(UINT message, WPARAM wParam, LPARAM lParam);
-    void Step(const vo::ButtonMouseInput& input);
+    // Space: pressed while held, clicked by its release.
+    LRESULT OnKey(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam);
+    // `byKey`: the step of a key, which takes no mouse capture.
+    void Step(const vo::ButtonMouseInput& input, bool byKey = false);
 
     void PaintRoundIcon(HDC dc);
     void PaintSkin(HDC dc);
     void PaintCustomIcon(HDC dc);
     bool CursorInside() const;
 
+    vo::HeldKey space{VK_SPACE};
     voMessageMap<voButton> messageMap;
 };

@@ -3,7 +3,7 @@
 #include <windowsx.h>
 
 voDoubleButton::voDoubleButton(HWND parent, std::uint16_t identifier, int halfWidth)
-    : voAbstractControl(parent, identifier, WS_CHILD) {
+    : voAbstractControl(parent, identifier, WS_CHILD | WS_TABSTOP) {
     kind = vo::kDoubleButtonKind;
     font.height = 15;
     toggleMode = true;
@@ -17,10 +17,26 @@ voDoubleButton::voDoubleButton(HWND parent, std::uint16_t identifier, int halfWi
     messageMap.Insert(WM_LBUTTONUP, &voDoubleButton::OnMouse);
     messageMap.Insert(WM_MOUSELEAVE, &voDoubleButton::OnMouse);
     messageMap.Insert(WM_KILLFOCUS, &voDoubleButton::ForwardFocusLoss);
+    messageMap.Insert(WM_KEYDOWN, &voDoubleButton::OnKey);
 }
 
 LRESULT voDoubleButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return Route(messageMap, message, wParam, lParam);
+}
+
+LRESULT voDoubleButton::OnKey(UINT, WPARAM wParam, LPARAM lParam) {
+    const bool repeat = (lParam & (1 << 30)) != 0;
+    if (!inputEnabled) return 0;
+    // As a press on that half: only a change of half is told.
+    switch (wParam) {
+    case VK_SPACE:
+        if (!repeat) Select(checked ? vo::HalfHit::Second : vo::HalfHit::First);
+        break;
+    case VK_LEFT: Select(vo::HalfHit::First); break;
+    case VK_RIGHT: Select(vo::HalfHit::Second); break;
+    default: break;
+    }
+    return 0;
 }
 
 void voDoubleButton::SetChecked(bool value) {
@@ -117,14 +133,45 @@ void voDoubleButton::Press(LPARAM lParam) {
     SetFocus(ownWindow);
     RECT client{};
     GetClientRect(ownWindow, &client);
-    const vo::HalfSelection selection =
-        vo::PressHalf(vo::HitHalf(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), client.right,
-                                  client.bottom, firstHalfWidth),
-                      checked);
+    Select(vo::HitHalf(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), client.right, client.bottom,
+                       firstHalfWidth));
+}
+
+void voDoubleButton::Select(vo::HalfHit hit) {
+    const vo::HalfSelection selection = vo::PressHalf(hit, checked);
     if (!selection.changed) return;
     selectedHalf = selection.selectedHalf;
     checked = selection.checked;
     // The parent hears of it before the new look shows, and may delete the control.
     if (!NotifyParent(selection.code)) return;
     Redraw(false);
+}
+
+AccessibleFacts voDoubleButton::DescribeAccessible(long item) const {
+    AccessibleFacts facts = voAbstractControl::DescribeAccessible(item);
+    if (!inputEnabled) facts.state |= STATE_SYSTEM_UNAVAILABLE;
+    if (item == CHILDID_SELF) {
+        if (facts.name.empty()) facts.name = firstCaption + L" or " + secondCaption;
+        facts.role = ROLE_SYSTEM_GROUPING;
+        return facts;
+    }
+    const bool first = item == 1;
+    facts.name = first ? firstCaption : secondCaption;
+    facts.role = ROLE_SYSTEM_RADIOBUTTON;
+    if ((selectedHalf == vo::kFirstHalf) == first) facts.state |= STATE_SYSTEM_CHECKED;
+    if (inputEnabled) facts.defaultAction = L"Check";
+    return facts;
+}
+
+bool voDoubleButton::AccessibleItemRect(long item, RECT& rect) const {
+    const vo::DoubleButtonLayout layout =
+        vo::LayoutDoubleButton(width, firstHalfWidth, capWidth, selectedHalf);
+    rect = item == 1 ? RECT{0, 0, layout.dividerX, height}
+                     : RECT{layout.secondBodyX, 0, width, height};
+    return true;
+}
+
+void voDoubleButton::DoAccessibleAction(long item) {
+    if (!inputEnabled || item == CHILDID_SELF) return;
+    Select(item == 1 ? vo::HalfHit::First : vo::HalfHit::Second);
 }

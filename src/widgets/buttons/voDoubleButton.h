@@ -21,6 +21,7 @@ public:
     // toggle mode.
     void SetChecked(bool checked) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool TakesKeyboardFocus() const override { return inputEnabled; }
     // At least cap width + 1; the control is then both halves and the divider wide.
     virtual bool SetHalfWidth(int width, bool firstHalf);
 
@@ -44,12 +45,20 @@ public:
     std::wstring secondCaption;
 
 protected:
+    // Each half is an item a reader can check, as a pair of radio buttons.
+    long AccessibleItemCount() const override { return 2; }
+    AccessibleFacts DescribeAccessible(long item) const override;
+    bool AccessibleItemRect(long item, RECT& rect) const override;
+    void DoAccessibleAction(long item) override;
     void PaintContent(HDC dc) override;
     bool DescribeLook(vo::LookKey& look) const override;
 
 private:
     LRESULT OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
+    // Space selects the other half, Left and Right the half on their side.
+    LRESULT OnKey(UINT message, WPARAM wParam, LPARAM lParam);
     void Press(LPARAM lParam);
+    void Select(vo::HalfHit hit);
     bool ApplyHalfWidths();
     const KeptBitmap& Piece(int number);
     void DrawColumns(HDC dc, int piece, int firstX, int count);

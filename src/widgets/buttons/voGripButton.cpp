@@ -7,18 +7,33 @@ constexpr int kGripKind = 17;
 }  // namespace
 
 voGripButton::voGripButton(HWND parent, std::uint16_t identifier)
-    : voAbstractControl(parent, identifier, WS_CHILD) {
+    : voAbstractControl(parent, identifier, WS_CHILD | WS_TABSTOP) {
     kind = kGripKind;
+    accessibleName = L"Grip";
     voAbstractControl::SetSize(skinWidth, skinHeight);
 
     messageMap.Insert(WM_MOUSEMOVE, &voGripButton::OnMouse);
     messageMap.Insert(WM_LBUTTONDOWN, &voGripButton::OnMouse);
     messageMap.Insert(WM_LBUTTONUP, &voGripButton::OnMouse);
     messageMap.Insert(WM_MOUSELEAVE, &voGripButton::OnMouse);
+    messageMap.Insert(WM_KEYDOWN, &voGripButton::OnKey);
+    messageMap.Insert(WM_KEYUP, &voGripButton::OnKey);
+    messageMap.Insert(WM_KILLFOCUS, &voGripButton::OnKillFocus);
 }
 
 LRESULT voGripButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return Route(messageMap, message, wParam, lParam);
+}
+
+LRESULT voGripButton::OnKey(UINT message, WPARAM wParam, LPARAM) {
+    if (space.Take(message == WM_KEYDOWN, static_cast<unsigned>(wParam)) == vo::KeyEdge::Released)
+        NotifyParent();  // last: the parent may delete the control
+    return 0;
+}
+
+LRESULT voGripButton::OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam) {
+    space.Cancel();
+    return voAbstractControl::WindowProc(message, wParam, lParam);
 }
 
 bool voGripButton::DescribeLook(vo::LookKey& look) const {
@@ -66,3 +81,12 @@ LRESULT voGripButton::OnMouse(UINT message, WPARAM, LPARAM lParam) {
     }
     return 0;
 }
+
+AccessibleFacts voGripButton::DescribeAccessible(long item) const {
+    AccessibleFacts facts = voAbstractControl::DescribeAccessible(item);
+    facts.role = ROLE_SYSTEM_GRIP;
+    facts.defaultAction = L"Press";
+    return facts;
+}
+
+void voGripButton::DoAccessibleAction(long) { NotifyParent(); }

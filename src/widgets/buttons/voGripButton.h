@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "control/KeyboardLogic.h"
 #include "control/voAbstractControl.h"
 
 // A small flat grip strip that lights up while the pointer is over it and
@@ -21,12 +22,18 @@ public:
     bool hovered = false;
 
 protected:
+    AccessibleFacts DescribeAccessible(long item) const override;
+    void DoAccessibleAction(long item) override;
     void PaintContent(HDC dc) override;
     bool DescribeLook(vo::LookKey& look) const override;
 
 private:
     LRESULT OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
+    // Space: released on the focused grip, it is a click.
+    LRESULT OnKey(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam);
     bool Inside(LPARAM lParam) const;
 
+    vo::HeldKey space{VK_SPACE};
     voMessageMap<voGripButton> messageMap;
 };

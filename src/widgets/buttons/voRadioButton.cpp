@@ -7,5 +7,4 @@ const voToggleControl::PieceNames kRadioButtonPieces = {
 }  // namespace
 
 voRadioButton::voRadioButton(HWND parent, std::uint16_t identifier, int width)
-    : voToggleControl(parent, identifier, width, vo::ToggleKind::RadioButton,
-                      kRadioButtonPieces) {}
+    : voToggleControl(parent, identifier, width, vo::ToggleKind::RadioButton, kRadioButtonPieces) {}

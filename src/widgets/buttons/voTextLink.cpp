@@ -10,7 +10,7 @@ constexpr int kTextLinkKind = 15;
 }  // namespace
 
 voTextLink::voTextLink(HWND parent, std::uint16_t identifier)
-    : voAbstractControl(parent, identifier, WS_CHILD) {
+    : voAbstractControl(parent, identifier, WS_CHILD | WS_TABSTOP) {
     kind = kTextLinkKind;
     hoverFont.underline = true;
     voAbstractControl::SetSize(50, 10);
@@ -19,10 +19,25 @@ voTextLink::voTextLink(HWND parent, std::uint16_t identifier)
     messageMap.Insert(WM_LBUTTONDOWN, &voTextLink::OnMouse);
     messageMap.Insert(WM_LBUTTONUP, &voTextLink::OnMouse);
     messageMap.Insert(WM_MOUSELEAVE, &voTextLink::OnMouse);
+    messageMap.Insert(WM_KEYDOWN, &voTextLink::OnKey);
+    messageMap.Insert(WM_GETDLGCODE, &voTextLink::OnDialogCode);
 }
 
 LRESULT voTextLink::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return Route(messageMap, message, wParam, lParam);
+}
+
+LRESULT voTextLink::OnKey(UINT, WPARAM wParam, LPARAM lParam) {
+    const bool repeat = (lParam & (1 << 30)) != 0;
+    if (wParam == VK_RETURN && !repeat && !target.empty() && openTarget) openTarget(target);
+    return 0;
+}
+
+LRESULT voTextLink::OnDialogCode(UINT, WPARAM, LPARAM lParam) {
+    // In a dialog Enter is the link's, not the default button's.
+    const auto* key = reinterpret_cast<const MSG*>(lParam);
+    const bool enter = key != nullptr && key->message == WM_KEYDOWN && key->wParam == VK_RETURN;
+    return DLGC_WANTARROWS | DLGC_WANTCHARS | (enter ? DLGC_WANTMESSAGE : 0);
 }
 
 void voTextLink::SetText(const std::wstring& text) {
@@ -99,4 +114,19 @@ void voTextLink::Leave() {
     hovered = false;
     mouseTracking = false;
     Redraw(false);
+}
+
+AccessibleFacts voTextLink::DescribeAccessible(long item) const {
+    AccessibleFacts facts = voAbstractControl::DescribeAccessible(item);
+    if (facts.name.empty()) facts.name = caption;
+    facts.role = ROLE_SYSTEM_LINK;
+    facts.state |= STATE_SYSTEM_LINKED;
+    facts.value = target;
+    facts.hasValue = true;
+    if (!target.empty() && openTarget) facts.defaultAction = L"Jump";
+    return facts;
+}
+
+void voTextLink::DoAccessibleAction(long) {
+    if (!target.empty() && openTarget) openTarget(target);
 }

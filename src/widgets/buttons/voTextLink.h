@@ -38,11 +38,16 @@ public:
     Opener openTarget = &voTextLink::OpenWithShell;
 
 protected:
+    AccessibleFacts DescribeAccessible(long item) const override;
+    void DoAccessibleAction(long item) override;
     void PaintContent(HDC dc) override;
     bool DescribeLook(vo::LookKey& look) const override;
 
 private:
     LRESULT OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
+    // Enter opens the target, as a click does.
+    LRESULT OnKey(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnDialogCode(UINT message, WPARAM wParam, LPARAM lParam);
     void Move(LPARAM lParam);
     void Leave();
     bool Inside(LPARAM lParam) const;

@@ -4,7 +4,9 @@
 
 voToggleControl::voToggleControl(HWND parent, std::uint16_t identifier, int askedWidth,
                                  vo::ToggleKind toggle, const PieceNames& names)
-    : voAbstractControl(parent, identifier, WS_CHILD), toggleKind(toggle), pieceNames(names) {
+    : voAbstractControl(parent, identifier, WS_CHILD | WS_TABSTOP),
+      toggleKind(toggle),
+      pieceNames(names) {
     kind = vo::kToggleKindCode;
     // Both classes keep a check state, so SetChecked always acts.
     toggleMode = true;
@@ -17,12 +19,39 @@ voToggleControl::voToggleControl(HWND parent, std::uint16_t identifier, int aske
     messageMap.Insert(WM_LBUTTONUP, &voToggleControl::OnMouse);
     messageMap.Insert(WM_MOUSELEAVE, &voToggleControl::OnMouse);
     messageMap.Insert(WM_LBUTTONDBLCLK, &voToggleControl::OnMouse);
-    messageMap.Insert(WM_KILLFOCUS, &voToggleControl::ForwardFocusLoss);
+    messageMap.Insert(WM_KILLFOCUS, &voToggleControl::OnKillFocus);
     messageMap.Insert(WM_CAPTURECHANGED, &voToggleControl::OnCaptureChanged);
+    messageMap.Insert(WM_KEYDOWN, &voToggleControl::OnKey);
+    messageMap.Insert(WM_KEYUP, &voToggleControl::OnKey);
 }
 
 LRESULT voToggleControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return Route(messageMap, message, wParam, lParam);
+}
+
+LRESULT voToggleControl::OnKey(UINT message, WPARAM wParam, LPARAM) {
+    const vo::KeyEdge edge = space.Take(message == WM_KEYDOWN, static_cast<unsigned>(wParam));
+    if (edge == vo::KeyEdge::Pressed && enabled) {
+        vo::ToggleModel model = Model();
+        vo::PressToggle(model);
+        Store(model);
+        Redraw(false);
+    }
+    // A press cancelled meanwhile (disabled, focus lost) clicks nothing.
+    if (edge != vo::KeyEdge::Released || !pressing) return 0;
+    vo::ToggleModel model = Model();
+    const vo::ToggleNotice notice = vo::ReleaseToggle(model, toggleKind, true);
+    Store(model);
+    Redraw(false);
+    // Last, as for a click: the parent may delete the control.
+    if (notice.send) NotifyParent(notice.code);
+    return 0;
+}
+
+LRESULT voToggleControl::OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The key-up goes to the new focus: the press ends without a click.
+    if (space.Cancel()) CancelPress();
+    return ForwardFocusLoss(message, wParam, lParam);
 }
 
 void voToggleControl::SetChecked(bool value) {
@@ -197,4 +226,28 @@ void voToggleControl::Store(const vo::ToggleModel& model) {
     visualState = model.visualState;
     checked = model.checked;
     pressing = model.pressing;
+}
+
+AccessibleFacts voToggleControl::DescribeAccessible(long item) const {
+    AccessibleFacts facts = voAbstractControl::DescribeAccessible(item);
+    if (facts.name.empty()) facts.name = caption;
+    const bool checkBox = toggleKind == vo::ToggleKind::CheckBox;
+    facts.role = checkBox ? ROLE_SYSTEM_CHECKBUTTON : ROLE_SYSTEM_RADIOBUTTON;
+    if (checked) facts.state |= STATE_SYSTEM_CHECKED;
+    if (vo::IsPressedState(visualState)) facts.state |= STATE_SYSTEM_PRESSED;
+    if (!enabled)
+        facts.state |= STATE_SYSTEM_UNAVAILABLE;
+    else
+        facts.defaultAction = checkBox && checked ? L"Uncheck" : L"Check";
+    return facts;
+}
+
+void voToggleControl::DoAccessibleAction(long) {
+    if (!enabled) return;
+    vo::ToggleModel model = Model();
+    vo::PressToggle(model);
+    const vo::ToggleNotice notice = vo::ReleaseToggle(model, toggleKind, true);
+    Store(model);
+    Redraw(false);
+    if (notice.send) NotifyParent(notice.code);
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "control/KeyboardLogic.h"
 #include "control/Skin.h"
 #include "control/voAbstractControl.h"
 #include "widgets/buttons/CheckBoxLogic.h"
@@ -23,6 +24,7 @@ public:
     // A width below box + gap becomes box + gap, a height of 0 the box size.
     bool SetSize(int width, int height) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool TakesKeyboardFocus() const override { return enabled; }
 
     void SetText(const std::wstring& text);
     // Box + caption width + 6 wide, at least as high as the caption's line.
@@ -49,6 +51,8 @@ public:
     using PieceNames = std::array<const wchar_t*, vo::kTogglePieceCount>;
 
 protected:
+    AccessibleFacts DescribeAccessible(long item) const override;
+    void DoAccessibleAction(long item) override;
     voToggleControl(HWND parent, std::uint16_t identifier, int width, vo::ToggleKind kind,
                     const PieceNames& pieceNames);
 
@@ -58,6 +62,9 @@ protected:
 private:
     LRESULT OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnCaptureChanged(UINT message, WPARAM wParam, LPARAM lParam);
+    // Space: the pressed look while held, the click at its release.
+    LRESULT OnKey(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam);
 
     void Press();
     void Move(WPARAM wParam, LPARAM lParam);
@@ -73,5 +80,6 @@ private:
     // True from a press on the control until its release (or a cancel); a
     // pressed look without it came from a move inside with a button held.
     bool pressing = false;
+    vo::HeldKey space{VK_SPACE};
     voMessageMap<voToggleControl> messageMap;
 };

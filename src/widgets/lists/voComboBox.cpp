@@ -9,8 +9,9 @@ constexpr int kFontHeight = 15;
 }  // namespace
 
 voComboBox::voComboBox(HWND parent, std::uint16_t identifier, int askedWidth)
-    : voAbstractControl(parent, identifier, WS_CHILD) {
+    : voAbstractControl(parent, identifier, WS_CHILD | WS_TABSTOP) {
     kind = vo::kComboBoxKindCode;
+    accessibleName = L"Combo box";
     font.height = kFontHeight;
     voAbstractControl::SetSize(vo::InitialComboWidth(askedWidth), skinHeight);
 
@@ -18,6 +19,8 @@ voComboBox::voComboBox(HWND parent, std::uint16_t identifier, int askedWidth)
     messageMap.Insert(WM_LBUTTONDOWN, &voComboBox::OnMouse);
     messageMap.Insert(WM_LBUTTONUP, &voComboBox::OnMouse);
     messageMap.Insert(WM_MOUSELEAVE, &voComboBox::OnMouse);
+    messageMap.Insert(WM_KEYDOWN, &voComboBox::OnKey);
+    messageMap.Insert(WM_SYSKEYDOWN, &voComboBox::OnKey);
 }
 
 voComboBox::~voComboBox() { delete list; }
@@ -226,4 +229,51 @@ void voComboBox::PaintSelection(HDC dc, const vo::ComboLayout& layout) {
     const CaptionStyle style{textColour, vo::kAlignStart, vo::kAlignCentre, vo::kSingleLine};
     DrawCaption(dc, item.text, RECT{layout.textLeft, 0, width, height},
                 paintResources.FontFor(font), style);
+}
+
+// --- Screen readers ----------------------------------------------------------------
+
+AccessibleFacts voComboBox::DescribeAccessible(long item) const {
+    AccessibleFacts facts = voAbstractControl::DescribeAccessible(item);
+    facts.role = ROLE_SYSTEM_COMBOBOX;
+    facts.value = GetSelectedItem().text;
+    facts.hasValue = true;
+    const bool open = list != nullptr && list->visible;
+    facts.state |= STATE_SYSTEM_HASPOPUP | (open ? STATE_SYSTEM_EXPANDED : STATE_SYSTEM_COLLAPSED);
+    if (!inputEnabled)
+        facts.state |= STATE_SYSTEM_UNAVAILABLE;
+    else if (list != nullptr)
+        facts.defaultAction = open ? L"Close" : L"Open";
+    return facts;
+}
+
+void voComboBox::DoAccessibleAction(long) {
+    if (!inputEnabled || list == nullptr) return;
+    if (!list->visible) {
+        OpenList();
+        return;
+    }
+    list->Hide();
+    visualState = vo::kComboNormal;
+    Redraw(false);
+}
+
+LRESULT voComboBox::OnKey(UINT message, WPARAM key, LPARAM lParam) {
+    // F4 and Alt+Down open the list, as they open a system drop-down.
+    const bool opens =
+        (message == WM_KEYDOWN && key == VK_F4) || (message == WM_SYSKEYDOWN && key == VK_DOWN);
+    if (opens && inputEnabled && list != nullptr && !list->visible) {
+        OpenList();
+        return 0;
+    }
+    if (message == WM_SYSKEYDOWN) return DefWindowProcW(ownWindow, message, key, lParam);
+    return 0;
+}
+
+void voComboBox::OpenList() {
+    // As a click opens it, with the keys handed to the list.
+    list->PlaceBelowOwner();
+    list->Open();
+    SetFocus(list->ownWindow);
+    Redraw(false);
 }

@@ -56,10 +56,14 @@ public:
     voComboBoxList* list = nullptr;
 
 protected:
+    AccessibleFacts DescribeAccessible(long item) const override;
+    void DoAccessibleAction(long item) override;
     void PaintContent(HDC dc) override;
     bool DescribeLook(vo::LookKey& look) const override;
 
 private:
+    LRESULT OnKey(UINT message, WPARAM key, LPARAM lParam);
+    void OpenList();
     LRESULT OnMouse(UINT message, WPARAM wParam, LPARAM lParam);
     void Hover();
     void Press(POINT point);

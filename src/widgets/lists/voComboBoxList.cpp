@@ -13,6 +13,7 @@ voComboBoxList::voComboBoxList(HWND parent, std::uint16_t identifier,
                                voAbstractWindow* listOwnerWindow)
     : voAbstractControl(parent, identifier, WS_POPUP), ownerWindow(listOwnerWindow) {
     kind = vo::kComboBoxListKindCode;
+    accessibleName = L"List";
     font.height = kFontHeight;
     // A pop-up has no gradient behind it: its fill is its own colour, and it
     // never asks its parent for a background.
@@ -235,4 +236,40 @@ const KeptBitmap& voComboBoxList::ItemIcon(std::size_t index) {
         });
     }
     return *kept.bitmap;
+}
+
+// --- Screen readers ----------------------------------------------------------------
+
+AccessibleFacts voComboBoxList::DescribeAccessible(long item) const {
+    AccessibleFacts facts = voAbstractControl::DescribeAccessible(item);
+    if (item == CHILDID_SELF) {
+        facts.role = ROLE_SYSTEM_LIST;
+        return facts;
+    }
+    const int row = static_cast<int>(item - 1);
+    facts.name = items[static_cast<std::size_t>(row)].text;
+    facts.role = ROLE_SYSTEM_LISTITEM;
+    facts.state = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
+    if (row == selectedIndex) facts.state |= STATE_SYSTEM_SELECTED;
+    if (row == hoverIndex) {
+        facts.state |= STATE_SYSTEM_HOTTRACKED;
+        if (GetFocus() == ownWindow) facts.state |= STATE_SYSTEM_FOCUSED;
+    }
+    if (!visible) facts.state |= STATE_SYSTEM_INVISIBLE;
+    facts.defaultAction = L"Select";
+    return facts;
+}
+
+bool voComboBoxList::AccessibleItemRect(long item, RECT& rect) const {
+    const vo::ListRowLayout row =
+        vo::LayoutListRow(static_cast<int>(item - 1), itemHeight, iconColumnWidth, width, 0, 0);
+    rect = RECT{row.left, row.top, row.right, row.bottom};
+    return true;
+}
+
+void voComboBoxList::DoAccessibleAction(long item) {
+    if (owner == nullptr || item == CHILDID_SELF) return;
+    SetSelection(static_cast<int>(item - 1));
+    Close();
+    NotifyChoice();
 }

@@ -59,6 +59,11 @@ public:
     std::vector<vo::ComboBoxItem> items;
 
 protected:
+    // Its rows are the items, chosen as a click on them chooses.
+    long AccessibleItemCount() const override { return static_cast<long>(items.size()); }
+    AccessibleFacts DescribeAccessible(long item) const override;
+    bool AccessibleItemRect(long item, RECT& rect) const override;
+    void DoAccessibleAction(long item) override;
     void PaintContent(HDC dc) override;
     bool DescribeLook(vo::LookKey& look) const override;
 

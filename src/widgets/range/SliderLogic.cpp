@@ -68,6 +68,22 @@ std::uint32_t SliderShownIndex(const SliderModel& model) {
     return std::min(model.selectedIndex, model.positionCount - 1);
 }
 
+std::uint32_t SliderKeyIndex(const SliderModel& model, unsigned key) {
+    constexpr unsigned kEnd = 0x23, kHome = 0x24, kLeft = 0x25, kUp = 0x26, kRight = 0x27,
+                       kDown = 0x28;
+    const std::uint32_t shown = SliderShownIndex(model);
+    const std::uint32_t last = model.positionCount == 0 ? 0 : model.positionCount - 1;
+    switch (key) {
+    case kLeft:
+    case kUp: return shown == 0 ? 0 : shown - 1;
+    case kRight:
+    case kDown: return std::min(shown + 1, last);
+    case kHome: return 0;
+    case kEnd: return last;
+    default: return shown;
+    }
+}
+
 SliderRect SliderCell(const SliderModel& model, std::uint32_t index) {
     return Oriented(model, kCellStart + Spaced(index), kCellEnd + Spaced(index), kCellAcrossFirst,
                     kCellAcrossEnd);

@@ -53,6 +53,11 @@ SliderSize SliderSetSize(SliderModel& model, int a, int b);
 // The selected index as drawn: never past the last position.
 std::uint32_t SliderShownIndex(const SliderModel& model);
 
+// The index a key moves the selection to, from the one shown: Left and Up
+// one back, Right and Down one on, Home the first, End the last; any other
+// key keeps it.
+std::uint32_t SliderKeyIndex(const SliderModel& model, unsigned key);
+
 // Rectangles: left and top included, right and bottom excluded.
 struct SliderRect {
     int left;

@@ -17,9 +17,11 @@ bool BlendRepeated(HDC dc, const KeptBitmap& piece, int x, int y, int w, int h, 
 
 voScrollBar::voScrollBar(HWND parent, int extent, std::uint16_t identifier,
                          vo::ScrollOrientation axis)
-    : voAbstractControl(parent, identifier, WS_CHILD), orientation(axis) {
+    : voAbstractControl(parent, identifier, WS_CHILD | WS_TABSTOP), orientation(axis) {
     kind = axis == vo::ScrollOrientation::Horizontal ? vo::kScrollBarKindCodeHorizontal
                                                      : vo::kScrollBarKindCodeVertical;
+    accessibleName = axis == vo::ScrollOrientation::Horizontal ? L"Horizontal scroll bar"
+                                                               : L"Vertical scroll bar";
     vo::ScrollBarModel model = vo::MakeScrollBar(orientation, extent);
     // The grip starts at its place for an empty range, not over the first arrow.
     vo::UpdateGripPosition(model);
@@ -260,4 +262,12 @@ void voScrollBar::Store(const vo::ScrollBarModel& model) {
     anchor = model.anchor;
     lineStep = model.lineStep;
     wheelLines = model.wheelLines;
+}
+
+AccessibleFacts voScrollBar::DescribeAccessible(long item) const {
+    AccessibleFacts facts = voAbstractControl::DescribeAccessible(item);
+    facts.role = ROLE_SYSTEM_SCROLLBAR;
+    facts.value = std::to_wstring(position);
+    facts.hasValue = true;
+    return facts;
 }

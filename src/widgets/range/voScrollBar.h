@@ -44,6 +44,7 @@ public:
     std::uint32_t lineStep = 0;
 
 protected:
+    AccessibleFacts DescribeAccessible(long item) const override;
     voScrollBar(HWND parent, int extent, std::uint16_t identifier,
                 vo::ScrollOrientation orientation);
 

@@ -32,8 +32,10 @@ constexpr int kFontHeight = 12;
 }  // namespace
 
 voSlider::voSlider(HWND parent, std::uint16_t identifier, vo::SliderOrientation axis)
-    : voAbstractControl(parent, identifier, WS_CHILD), orientation(axis) {
+    : voAbstractControl(parent, identifier, WS_CHILD | WS_TABSTOP), orientation(axis) {
     kind = vo::kSliderKindCode;
+    accessibleName =
+        axis == vo::SliderOrientation::Horizontal ? L"Horizontal slider" : L"Vertical slider";
     font.height = kFontHeight;
     const vo::SliderModel model = vo::MakeSlider(orientation);
     Store(model);
@@ -44,6 +46,7 @@ voSlider::voSlider(HWND parent, std::uint16_t identifier, vo::SliderOrientation 
     messageMap.Insert(WM_LBUTTONUP, &voSlider::OnRelease);
     messageMap.Insert(WM_MOUSELEAVE, &voSlider::OnLeave);
     messageMap.Insert(WM_KILLFOCUS, &voSlider::ForwardFocusLoss);
+    messageMap.Insert(WM_KEYDOWN, &voSlider::OnKey);
 }
 
 LRESULT voSlider::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -101,6 +104,18 @@ LRESULT voSlider::OnRelease(UINT, WPARAM, LPARAM) {
 
 LRESULT voSlider::OnLeave(UINT, WPARAM, LPARAM) {
     mouseTracking = false;
+    return 0;
+}
+
+LRESULT voSlider::OnKey(UINT, WPARAM key, LPARAM) {
+    // The arrows move the selection a position at a time, telling the parent
+    // as a drag onto that position does.
+    const vo::SliderModel model = Model();
+    const std::uint32_t next = vo::SliderKeyIndex(model, static_cast<unsigned>(key));
+    if (next == vo::SliderShownIndex(model)) return 0;
+    selectedIndex = next;
+    if (!Notify()) return 0;
+    Redraw(false);
     return 0;
 }
 
@@ -204,4 +219,14 @@ void voSlider::Store(const vo::SliderModel& model) {
     thickness = model.thickness;
     endCapLength = model.endCapLength;
     selectedIndex = model.selectedIndex;
+}
+
+AccessibleFacts voSlider::DescribeAccessible(long item) const {
+    AccessibleFacts facts = voAbstractControl::DescribeAccessible(item);
+    facts.role = ROLE_SYSTEM_SLIDER;
+    // The position as its label reads; the bare index where labels are off.
+    facts.value = vo::SliderLabel(Model(), selectedIndex);
+    if (facts.value.empty()) facts.value = std::to_wstring(selectedIndex);
+    facts.hasValue = true;
+    return facts;
 }

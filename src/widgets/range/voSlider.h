@@ -32,6 +32,7 @@ public:
     std::uint32_t selectedIndex = 0;
 
 protected:
+    AccessibleFacts DescribeAccessible(long item) const override;
     voSlider(HWND parent, std::uint16_t identifier, vo::SliderOrientation orientation);
 
     void PaintContent(HDC dc) override;
@@ -48,6 +49,7 @@ private:
     LRESULT OnMove(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnRelease(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnLeave(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnKey(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Returns whether the control still lives.
     bool Notify();

@@ -61,10 +61,11 @@ bool InArrowColumn(vo::SpinRegion region) {
 }  // namespace
 
 voSpinBox::voSpinBox(HWND parent, std::uint16_t identifier, int askedWidth)
-    : voAbstractControl(parent, identifier, WS_CHILD),
+    : voAbstractControl(parent, identifier, WS_CHILD | WS_TABSTOP),
       contextMenu(moduleInstance),
       caret(kCaretWidth, kCaretHeight) {
     kind = vo::kSpinBoxKindCode;
+    accessibleName = L"Spin box";
     font.height = kFontHeight;
     voAbstractControl::SetSize(vo::InitialSpinWidth(askedWidth), skinHeight);
     SetValue(0);
@@ -525,4 +526,22 @@ void voSpinBox::PaintText(HDC dc) {
     default: area.left += textMargin; break;
     }
     DrawCaption(dc, text, area, paintResources.FontFor(font), style);
+}
+
+AccessibleFacts voSpinBox::DescribeAccessible(long item) const {
+    AccessibleFacts facts = voAbstractControl::DescribeAccessible(item);
+    if (item != CHILDID_SELF) {
+        facts.name = accessibleName;
+        facts.state = STATE_SYSTEM_FOCUSABLE | (GetFocus() == ownWindow ? STATE_SYSTEM_FOCUSED : 0);
+    }
+    facts.role = item == CHILDID_SELF ? ROLE_SYSTEM_SPINBUTTON : ROLE_SYSTEM_TEXT;
+    if (!editable) facts.state |= STATE_SYSTEM_READONLY;
+    facts.value = text;
+    facts.hasValue = true;
+    return facts;
+}
+
+bool voSpinBox::AccessibleItemRect(long, RECT& rect) const {
+    rect = RECT{0, 0, width - arrowColumnWidth, height};
+    return true;
 }

@@ -78,6 +78,10 @@ public:
     bool caretShown = false;
 
 protected:
+    // Its editable text is the one item.
+    long AccessibleItemCount() const override { return 1; }
+    AccessibleFacts DescribeAccessible(long item) const override;
+    bool AccessibleItemRect(long item, RECT& rect) const override;
     void PaintContent(HDC dc) override;
     bool DescribeLook(vo::LookKey& look) const override;
 

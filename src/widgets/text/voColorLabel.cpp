@@ -74,3 +74,5 @@ LRESULT voColorLabel::OnMouse(UINT message, WPARAM, LPARAM) {
     }
     return 0;
 }
+
+AccessibleFacts voColorLabel::DescribeAccessible(long) const { return DescribeLabel(text); }

@@ -8,6 +8,7 @@
 voStaticBitmap::voStaticBitmap(HWND parent, std::uint16_t identifier)
     : voAbstractControl(parent, identifier, WS_CHILD) {
     kind = vo::kStaticBitmapKind;
+    accessibleName = L"Picture";
     messageMap.Insert(WM_LBUTTONDOWN, &voStaticBitmap::OnClick);
     messageMap.Insert(WM_LBUTTONUP, &voStaticBitmap::OnClick);
 }
@@ -51,4 +52,11 @@ LRESULT voStaticBitmap::OnClick(UINT message, WPARAM, LPARAM) {
         ReleaseCapture();
     }
     return 0;
+}
+
+AccessibleFacts voStaticBitmap::DescribeAccessible(long item) const {
+    AccessibleFacts facts = voAbstractControl::DescribeAccessible(item);
+    facts.role = ROLE_SYSTEM_GRAPHIC;
+    facts.state |= STATE_SYSTEM_READONLY;
+    return facts;
 }

@@ -25,6 +25,7 @@ public:
     int imageHeight = 0;
 
 protected:
+    AccessibleFacts DescribeAccessible(long item) const override;
     void PaintContent(HDC dc) override;
     bool DescribeLook(vo::LookKey& look) const override;
 

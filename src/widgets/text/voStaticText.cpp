@@ -67,3 +67,5 @@ LRESULT voStaticText::OnClick(UINT message, WPARAM, LPARAM) {
     }
     return 0;
 }
+
+AccessibleFacts voStaticText::DescribeAccessible(long) const { return DescribeLabel(text); }

@@ -31,6 +31,7 @@ public:
     std::wstring text;
 
 protected:
+    AccessibleFacts DescribeAccessible(long item) const override;
     void PaintContent(HDC dc) override;
     bool DescribeLook(vo::LookKey& look) const override;
 

@@ -44,8 +44,9 @@ HMODULE voTextBox::RichEditLibrary() {
 }
 
 voTextBox::voTextBox(HWND parent, std::uint16_t identifier)
-    : voAbstractControl(parent, identifier, WS_CHILD), contextMenu(moduleInstance) {
+    : voAbstractControl(parent, identifier, WS_CHILD | WS_TABSTOP), contextMenu(moduleInstance) {
     kind = vo::kTextBoxKindCode;
+    accessibleName = L"Text box";
     RichEditLibrary();
     richEdit =
         CreateWindowExW(0, L"RichEdit20W", L"", kEditorStyle, vo::kTextBoxInset, vo::kTextBoxInset,
@@ -64,6 +65,7 @@ voTextBox::voTextBox(HWND parent, std::uint16_t identifier)
     messageMap.Insert(WM_NOTIFY, &voTextBox::OnNotify);
     messageMap.Insert(WM_COMMAND, &voTextBox::OnCommand);
     messageMap.Insert(WM_TIMER, &voTextBox::OnTimer);
+    messageMap.Insert(WM_SETFOCUS, &voTextBox::OnSetFocus);
 }
 
 voTextBox::~voTextBox() {
@@ -204,12 +206,27 @@ LRESULT voTextBox::OnNotify(UINT, WPARAM, LPARAM lParam) {
         header->code != EN_MSGFILTER)
         return 0;
     const MSGFILTER filter = *reinterpret_cast<const MSGFILTER*>(lParam);
-    InsideEditorCall([&] { Filter(filter); });
+    bool swallowed = false;
+    InsideEditorCall([&] { swallowed = Filter(filter); });
     // 0: the editor handles the message as usual.
+    return swallowed ? 1 : 0;
+}
+
+LRESULT voTextBox::OnSetFocus(UINT, WPARAM, LPARAM) {
+    // The keys are the editor's: Tab reaching the box hands them on.
+    focused = true;
+    if (richEdit != nullptr) SetFocus(richEdit);
     return 0;
 }
 
-void voTextBox::Filter(const MSGFILTER& filter) {
+bool voTextBox::Filter(const MSGFILTER& filter) {
+    // Tab and Shift+Tab leave the box, as in a dialog; Ctrl+Tab types a tab.
+    const bool tabKey = (filter.msg == WM_KEYDOWN && filter.wParam == VK_TAB) ||
+                        (filter.msg == WM_CHAR && filter.wParam == L'\t');
+    if (tabKey && !CtrlHeld()) {
+        if (filter.msg == WM_KEYDOWN) MoveFocusByTab(GetKeyState(VK_SHIFT) < 0);
+        return true;
+    }
     switch (filter.msg) {
     case WM_RBUTTONDOWN:
         if (contextMenuEnabled) contextMenu.Show(ownWindow);
@@ -225,6 +242,7 @@ void voTextBox::Filter(const MSGFILTER& filter) {
         break;
     default: break;
     }
+    return false;
 }
 
 LRESULT voTextBox::OnCommand(UINT, WPARAM wParam, LPARAM lParam) {
@@ -304,4 +322,12 @@ void voTextBox::Paste() {
 void voTextBox::SelectAll() {
     CHARRANGE range{0, TextLength()};
     SendMessageW(richEdit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+}
+
+AccessibleFacts voTextBox::DescribeAccessible(long item) const {
+    AccessibleFacts facts = voAbstractControl::DescribeAccessible(item);
+    facts.role = ROLE_SYSTEM_TEXT;
+    facts.value = GetText();
+    facts.hasValue = true;
+    return facts;
 }

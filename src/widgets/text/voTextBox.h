@@ -49,6 +49,9 @@ public:
     int flat = 0;
     HWND richEdit = nullptr;
 
+protected:
+    AccessibleFacts DescribeAccessible(long item) const override;
+
 private:
     // The rich-edit library, loaded once for the process: a box may be
     // deleted from inside the editor's own notification, while the
@@ -60,7 +63,9 @@ private:
     LRESULT OnCommand(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnTimer(UINT message, WPARAM wParam, LPARAM lParam);
 
-    void Filter(const MSGFILTER& filter);
+    // True when the editor must not handle the message (Tab moved the focus).
+    bool Filter(const MSGFILTER& filter);
+    LRESULT OnSetFocus(UINT message, WPARAM wParam, LPARAM lParam);
     // Both change notifications; false when the parent deleted this box.
     bool NotifyChange();
     void RunMenuCommand(vo::TextBoxCommand command);

@@ -41,11 +41,12 @@ std::wstring WithoutPrefixes(const std::wstring& text) {
 }  // namespace
 
 voTextEdit::voTextEdit(HWND parent, std::uint16_t identifier, int askedWidth, int mode)
-    : voAbstractControl(parent, identifier, WS_CHILD),
+    : voAbstractControl(parent, identifier, WS_CHILD | WS_TABSTOP),
       skinMode(mode),
       contextMenu(moduleInstance),
       caret(vo::kTextEditCaretWidth, vo::kTextEditCaretHeight) {
     kind = vo::kTextEditKindCode;
+    accessibleName = L"Text";
     font.height = kFontHeight;
     voAbstractControl::SetSize(vo::InitialTextEditWidth(askedWidth), skinHeight);
 
@@ -381,4 +382,17 @@ void voTextEdit::PaintText(HDC dc) {
     const CaptionStyle style{textColour, vo::kAlignStart, vo::kAlignCentre, vo::kSingleLine};
     DrawCaption(dc, WithoutPrefixes(vo::DisplayText(text, passwordMode)), area,
                 paintResources.FontFor(font), style);
+}
+
+AccessibleFacts voTextEdit::DescribeAccessible(long item) const {
+    AccessibleFacts facts = voAbstractControl::DescribeAccessible(item);
+    facts.role = ROLE_SYSTEM_TEXT;
+    // A password is never told, not even its length.
+    if (passwordMode != 0) {
+        facts.state |= STATE_SYSTEM_PROTECTED;
+        return facts;
+    }
+    facts.value = text;
+    facts.hasValue = true;
+    return facts;
 }

@@ -65,6 +65,7 @@ public:
     bool restrictedCharacters = false;  // typing takes only letters, digits and the space
 
 protected:
+    AccessibleFacts DescribeAccessible(long item) const override;
     void PaintContent(HDC dc) override;
     bool DescribeLook(vo::LookKey& look) const override;
 

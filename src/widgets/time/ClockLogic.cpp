@@ -8,6 +8,10 @@ namespace vo {
 
 namespace {
 
+std::wstring TwoDigits(int value) {
+    return (value >= 0 && value < 10 ? L"0" : L"") + std::to_wstring(value);
+}
+
 // The centre and radius of the circle the hit wedges are cut from.
 constexpr int kDialCentre = 72;
 constexpr int kDialRadius = 72;
@@ -155,6 +159,16 @@ HandPlacement MinuteHandPlacement() {
 }
 HandPlacement SecondHandPlacement() {
     return {L"AnalogClock_Second_Hand", 7, 77, 71.0f, -3.0f, 8.5f};
+}
+
+}  // namespace vo
+
+namespace vo {
+
+std::wstring ClockReading(const ClockState& clock) {
+    std::wstring reading = std::to_wstring(clock.hours) + L":" + TwoDigits(clock.minutes);
+    if (clock.secondsShown) reading += L":" + TwoDigits(clock.seconds);
+    return reading;
 }
 
 }  // namespace vo

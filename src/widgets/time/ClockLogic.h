@@ -2,6 +2,7 @@
 // Platform-free rules of the analog clock: hand angles from the time, the
 // one-step carries of minutes and seconds, the wedge under each hand, the
 // angle of a pointer and the steps a dragged hand moves by.
+#include <string>
 
 namespace vo {
 
@@ -24,6 +25,9 @@ struct ClockState {
     float minuteAngle = 0.0f;
     float secondAngle = 0.0f;
 };
+
+// The time as a reader says it: "h:mm", and ":ss" while the seconds show.
+std::wstring ClockReading(const ClockState& clock);
 
 void UpdateAngles(ClockState& clock);
 // Hours clamped to [0, hour limit], then the angles.

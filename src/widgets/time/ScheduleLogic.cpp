@@ -153,3 +153,28 @@ ColumnSpan EntryColumns(const ScheduleEntry& entry, int width) {
 }
 
 }  // namespace vo
+
+namespace vo {
+
+namespace {
+
+// An unset minute reads as the full hour, as the bar places it.
+std::wstring HourAndMinute(int hour, int minute, bool twentyFourHourForm, int isPM) {
+    if (!twentyFourHourForm) HourToTwentyFour(hour, isPM);
+    const int shownMinute = minute < 0 ? 0 : minute;
+    return std::to_wstring(hour) + (shownMinute < 10 ? L":0" : L":") + std::to_wstring(shownMinute);
+}
+
+}  // namespace
+
+std::wstring ScheduleEntryText(const ScheduleEntry& entry) {
+    if (entry.kind == kWholeSpan) return L"all day";
+    if (entry.startHour < 0) return L"";
+    const std::wstring start = HourAndMinute(entry.startHour, entry.startMinute,
+                                             entry.twentyFourHourForm, entry.startIsPM);
+    if (!HasEnd(entry) || entry.endHour < 0) return L"from " + start;
+    return start + L" to " +
+           HourAndMinute(entry.endHour, entry.endMinute, entry.twentyFourHourForm, entry.endIsPM);
+}
+
+}  // namespace vo

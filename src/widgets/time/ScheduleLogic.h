@@ -2,6 +2,7 @@
 // Platform-free rules of the schedule viewer: the bar's width and time
 // scale, the pixel range of an entry, the twelve- and twenty-four-hour
 // forms, the overlap rule, the division columns and the hover test.
+#include <string>
 #include <vector>
 
 namespace vo {
@@ -44,6 +45,11 @@ struct ScheduleSize {
 // The width SetSize applies for an asked width, and its time scale: the inner
 // width (width - 2) always divides the span into whole seconds per pixel.
 ScheduleSize ScheduleSizeFor(int askedWidth);
+
+// The entry as a reader says it, in the twenty-four-hour form: "9:00 to
+// 11:30", "from 9:00" without an end, "all day" for the whole span; empty
+// without a start hour.
+std::wstring ScheduleEntryText(const ScheduleEntry& entry);
 
 bool ToTwentyFourHour(ScheduleEntry& entry);
 bool ToTwelveHour(ScheduleEntry& entry);

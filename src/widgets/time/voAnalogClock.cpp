@@ -148,6 +148,7 @@ voAnalogClock::voAnalogClock(HWND parent, std::uint16_t identifier)
     : voAbstractControl(parent, identifier, WS_CHILD),
       renderer(std::make_unique<ClockHandRenderer>()) {
     kind = kClockKind;
+    accessibleName = L"Clock";
     vo::UpdateAngles(*this);
     SetSize(clockWidth, clockHeight);
     messageMap.Insert(WM_MOUSEMOVE, &voAnalogClock::OnMouse);
@@ -272,4 +273,12 @@ LRESULT voAnalogClock::OnCaptureChanged(UINT, WPARAM, LPARAM lParam) {
     if (reinterpret_cast<HWND>(lParam) != ownWindow)
         draggingHour = draggingMinute = draggingSecond = false;
     return 0;
+}
+
+AccessibleFacts voAnalogClock::DescribeAccessible(long item) const {
+    AccessibleFacts facts = voAbstractControl::DescribeAccessible(item);
+    facts.role = ROLE_SYSTEM_CLOCK;
+    facts.value = vo::ClockReading(*this);
+    facts.hasValue = true;
+    return facts;
 }

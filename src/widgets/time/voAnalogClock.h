@@ -35,6 +35,7 @@ public:
     bool arrowCursorShown = false;
 
 protected:
+    AccessibleFacts DescribeAccessible(long item) const override;
     void PaintContent(HDC dc) override;
     bool DescribeLook(vo::LookKey& look) const override;
 

@@ -99,8 +99,30 @@ voCallendar::~voCallendar() {
 
 LRESULT voCallendar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    if (messageMap.Dispatch(*this, message, wParam, lParam, result)) return result;
-    return DefaultProc(message, wParam, lParam);
+    if (accessible.Handle(message, wParam, lParam, result)) return result;
+    const vo::LifeGuard::Watch watch = life.Observe();
+    if (!messageMap.Dispatch(*this, message, wParam, lParam, result))
+        result = DefaultProc(message, wParam, lParam);
+    if (watch.Alive() && !AccessibleLink::ChangesNothing(message)) accessible.Announce();
+    return result;
+}
+
+AccessibleFacts voCallendar::DescribeAccessible(long) const {
+    AccessibleFacts facts;
+    facts.name = accessibleName;
+    facts.role = ROLE_SYSTEM_TABLE;
+    // The selected date as the calendar names it.
+    const std::wstring month = selectedMonth >= 1 && selectedMonth <= 12
+                                   ? monthNames[static_cast<std::size_t>(selectedMonth - 1)]
+                                   : std::wstring();
+    facts.value = std::to_wstring(selectedDay) + L" " +
+                  (month.empty() ? std::to_wstring(selectedMonth) : month) + L" " +
+                  std::to_wstring(selectedYear);
+    facts.hasValue = true;
+    facts.state = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_READONLY;
+    if (GetFocus() == window) facts.state |= STATE_SYSTEM_FOCUSED;
+    if (!IsWindowVisible(window)) facts.state |= STATE_SYSTEM_INVISIBLE;
+    return facts;
 }
 
 void voCallendar::Show(bool show) {

@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "control/Accessible.h"
+#include "control/KeptPicture.h"
 #include "control/LifeGuard.h"
 #include "control/LookKey.h"
-#include "control/KeptPicture.h"
 #include "control/Skin.h"
 #include "widgets/buttons/voButton.h"
 #include "widgets/time/CalendarLogic.h"
@@ -22,7 +23,7 @@
 // then reads the selected date. It hides itself when it loses the focus.
 // The navigation fields (view, current day, displayed and selected date,
 // selected cell, day grid) come from vo::CalendarState.
-class voCallendar : public voAbstractWindow, public vo::CalendarState {
+class voCallendar : public voAbstractWindow, public vo::CalendarState, private AccessibleSource {
 public:
     voCallendar(HWND owner, std::uint16_t identifier);
     ~voCallendar() override;
@@ -42,8 +43,15 @@ public:
     std::vector<std::wstring> monthNames = std::vector<std::wstring>(12);
     bool layeredAttributesApplied = false;
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    std::wstring accessibleName = L"Calendar";
 
 private:
+    HWND AccessibleWindow() const override { return window; }
+    long AccessibleItemCount() const override { return 0; }
+    AccessibleFacts DescribeAccessible(long item) const override;
+    bool AccessibleItemRect(long, RECT&) const override { return false; }
+    void DoAccessibleAction(long) override {}
+
     LRESULT OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnCloseOrDestroy(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnPaint(UINT message, WPARAM wParam, LPARAM lParam);
@@ -82,4 +90,5 @@ private:
     std::array<std::shared_ptr<const Font>, kLargestTitle - kSmallestTitle + 1> titleFonts;
     KeptPicture picture;
     vo::LifeGuard life;
+    AccessibleLink accessible{*this};
 };

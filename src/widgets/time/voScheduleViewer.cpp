@@ -17,6 +17,7 @@ const wchar_t* EntryPiece(const ScheduleEntry& entry) {
 voScheduleViewer::voScheduleViewer(HWND parent, std::uint16_t identifier)
     : voAbstractControl(parent, identifier, WS_CHILD) {
     kind = kScheduleKind;
+    accessibleName = L"Schedule";
     SetSize(vo::kScheduleDefaultWidth, skinHeight);
     messageMap.Insert(WM_MOUSEMOVE, &voScheduleViewer::OnMouse);
     messageMap.Insert(WM_LBUTTONDOWN, &voScheduleViewer::OnMouse);
@@ -112,4 +113,25 @@ void voScheduleViewer::OnMouseLeave() {
     Redraw(false);
     mouseTracking = false;
     NotifyParent(kLeftEntry);
+}
+
+AccessibleFacts voScheduleViewer::DescribeAccessible(long item) const {
+    AccessibleFacts facts = voAbstractControl::DescribeAccessible(item);
+    if (item == CHILDID_SELF) {
+        facts.role = ROLE_SYSTEM_LIST;
+        facts.state |= STATE_SYSTEM_READONLY;
+        return facts;
+    }
+    const ScheduleEntry& entry = entries[static_cast<std::size_t>(item - 1)];
+    facts.name = vo::ScheduleEntryText(entry);
+    facts.role = ROLE_SYSTEM_LISTITEM;
+    facts.state = STATE_SYSTEM_READONLY | (entry.hovered ? STATE_SYSTEM_HOTTRACKED : 0);
+    return facts;
+}
+
+bool voScheduleViewer::AccessibleItemRect(long item, RECT& rect) const {
+    const ScheduleEntry& entry = entries[static_cast<std::size_t>(item - 1)];
+    if (entry.startPixel < 0 || entry.endPixel < entry.startPixel) return false;
+    rect = RECT{entry.startPixel, 0, entry.endPixel + 1, height};
+    return true;
 }

@@ -32,6 +32,10 @@ public:
     std::vector<ScheduleEntry> entries;  // in insertion order; read the hovered flags
 
 protected:
+    // Its entries are the items.
+    long AccessibleItemCount() const override { return static_cast<long>(entries.size()); }
+    AccessibleFacts DescribeAccessible(long item) const override;
+    bool AccessibleItemRect(long item, RECT& rect) const override;
     void PaintContent(HDC dc) override;
     bool DescribeLook(vo::LookKey& look) const override;
 
