@@ -59,6 +59,19 @@ HWND NextTabStop(HWND control, bool backwards) {
     }
 }
 
+bool FocusFirstTabStop(HWND window, bool backwards) {
+    // The first stop, then for Shift+Tab the one before it round the window:
+    // the last.
+    HWND target = GetNextDlgTabItem(window, nullptr, FALSE);
+    if (target != nullptr && (backwards || RefusesFocus(target)))
+        target = NextTabStop(target, backwards);
+    if (target == nullptr) return false;
+    SetFocus(target);
+    LRESULT ignored = 0;
+    AnswerUiStateMessage(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), ignored);
+    return true;
+}
+
 WORD UiStateOf(HWND window) {
     const auto kept =
         reinterpret_cast<std::uintptr_t>(GetPropW(TopLevelOf(window), kUiStateProperty));

@@ -15,6 +15,11 @@ HWND TabStopRoot(HWND control);
 // when there is none; `control` itself when it is the only one.
 HWND NextTabStop(HWND control, bool backwards);
 
+// Tab or Shift+Tab reaching a window that holds the focus itself: its first
+// (or last) tab stop that takes the focus gets it, and the cue shows. False
+// when it has none.
+bool FocusFirstTabStop(HWND window, bool backwards);
+
 // The cue state of the top-level window of `window` (UISF_ flags).
 WORD UiStateOf(HWND window);
 

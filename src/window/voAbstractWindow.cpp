@@ -26,7 +26,8 @@ voAbstractWindow::voAbstractWindow(DWORD style) : moduleInstance(GetModuleHandle
 }
 
 voAbstractWindow::~voAbstractWindow() noexcept(false) {
-    if (!Registry().Erase(window)) throw std::runtime_error("voAbstractWindow object doesn't exist");
+    if (!Registry().Erase(window))
+        throw std::runtime_error("voAbstractWindow object doesn't exist");
 }
 
 void voAbstractWindow::RegisterClassOnce(HINSTANCE instance) {
@@ -67,5 +68,8 @@ LRESULT voAbstractWindow::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam
     LRESULT answer = 0;
     if (AnswerUiStateMessage(window, message, wParam, answer)) return answer;
     if (message == WM_NCDESTROY) ForgetUiState(window);
+    if (message == WM_KEYDOWN && wParam == VK_TAB &&
+        FocusFirstTabStop(window, GetKeyState(VK_SHIFT) < 0))
+        return 0;
     return DefWindowProcW(window, message, wParam, lParam);
 }

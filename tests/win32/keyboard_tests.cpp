@@ -24,6 +24,7 @@
 #include "widgets/lists/voComboBox.h"
 #include "widgets/lists/voComboBoxList.h"
 #include "widgets/range/voHSlider.h"
+#include "widgets/text/voStaticText.h"
 #include "widgets/text/voTextBox.h"
 
 namespace {
@@ -237,6 +238,20 @@ TEST(Keyboard, SliderComboBoxAndTextBoxAnswerTheirKeys) {
     Tap(VK_TAB);
     EXPECT_EQ(GetFocus(), after->GetHandle());
     EXPECT_EQ(box->GetText(), L"") << "the Tab that left typed nothing";
+}
+
+TEST(Keyboard, TabOnAWindowHoldingTheFocusItselfReachesItsFirstOrLastStop) {
+    TestParent parent;
+    BringForward(parent.window);
+    auto* first = parent.Place(new voCheckBox(parent.window, 41, 60), 20, 20);
+    parent.Place(new voStaticText(parent.window, 42, 60), 20, 40);  // no tab stop
+    auto* last = parent.Place(new voCheckBox(parent.window, 43, 60), 20, 60);
+    SetFocus(parent.window);
+    Tap(VK_TAB);
+    EXPECT_EQ(GetFocus(), first->GetHandle());
+    SetFocus(parent.window);
+    Tap(VK_TAB, true);
+    EXPECT_EQ(GetFocus(), last->GetHandle());
 }
 
 TEST(Keyboard, FocusCueShowsAfterTabNotAfterAClick) {
