@@ -607,12 +607,7 @@ TEST_F(ToggleTest, PaintingMakesAndLeaksNothing) {
     };
     paintLooks(2);
     PumpMessages();
-    GdiLeakCounter counter;
-    ASSERT_TRUE(counter.Installed());
-    const GdiCounts before = counter.Live();
-    paintLooks(850);  // 10,200 paints
-    EXPECT_EQ(counter.Live(), before) << counter.Describe();
-    EXPECT_EQ(counter.Acquired(), (GdiCounts{0, 2 * 6 * 850})) << "a paint makes nothing";
+    ExpectPaintsMakeNothing(paintLooks, 850, 2 * 6 * 850);  // 10,200 paints
 }
 
 TEST_F(ToggleTest, MessageStormsKeepTheInvariants) {

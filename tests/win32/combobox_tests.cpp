@@ -329,12 +329,7 @@ TEST_F(ComboTest, PaintingMakesAndLeaksNothing) {
         }
     };
     paint(5);
-    GdiLeakCounter counter;
-    ASSERT_TRUE(counter.Installed());
-    const GdiCounts before = counter.Live();
-    paint(1250);
-    EXPECT_EQ(counter.Live(), before) << counter.Describe();
-    EXPECT_EQ(counter.Acquired(), (GdiCounts{0, 10000})) << "a paint takes the window DC only";
+    ExpectPaintsMakeNothing(paint, 1250, 10000);
 }
 
 TEST_F(ComboTest, MessageStormsKeepIndicesStatesAndSizesInRange) {

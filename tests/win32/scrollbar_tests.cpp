@@ -320,12 +320,7 @@ TEST_F(ScrollBarTest, TenThousandPaintsOfEveryLookMakeAndLeakNothing) {
     };
     paintLooks(2);
     PumpMessages();
-    GdiLeakCounter counter;
-    ASSERT_TRUE(counter.Installed());
-    const GdiCounts before = counter.Live();
-    paintLooks(667);  // 3 bars x 5 states x 667 = 10,005 paints
-    EXPECT_EQ(counter.Live(), before) << counter.Describe();
-    EXPECT_EQ(counter.Acquired(), (GdiCounts{0, 10005})) << "a paint makes nothing";
+    ExpectPaintsMakeNothing(paintLooks, 667, 10005);  // 3 bars x 5 states x 667 = 10,005 paints
 }
 
 TEST_F(ScrollBarTest, MessageStormsKeepTheGripOnTheTrackAndLeaveNoRepeatRunning) {

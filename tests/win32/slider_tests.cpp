@@ -196,12 +196,7 @@ TEST_F(SliderTest, TenThousandPaintsOfEveryPositionMakeAndLeakNothing) {
     };
     paint(1);
     PumpMessages();
-    GdiLeakCounter counter;
-    ASSERT_TRUE(counter.Installed());
-    const GdiCounts before = counter.Live();
-    paint(500);  // 10,000 paints
-    EXPECT_EQ(counter.Live(), before) << counter.Describe();
-    EXPECT_EQ(counter.Acquired(), (GdiCounts{0, 10000})) << "a paint makes nothing";
+    ExpectPaintsMakeNothing(paint, 500, 10000);  // 10,000 paints
 }
 
 TEST_F(SliderTest, MessageStormsKeepTheSelectionOnAPosition) {

@@ -463,12 +463,7 @@ TEST_F(SpinTest, PaintingMakesAndLeaksNothing) {
     };
     paintLooks(2);
     PumpMessages();
-    GdiLeakCounter counter;
-    ASSERT_TRUE(counter.Installed());
-    const GdiCounts before = counter.Live();
-    paintLooks(2000);
-    EXPECT_EQ(counter.Live(), before) << counter.Describe();
-    EXPECT_EQ(counter.Acquired(), (GdiCounts{0, 5 * 2000})) << "a paint makes nothing";
+    ExpectPaintsMakeNothing(paintLooks, 2000, 5 * 2000);
 }
 
 TEST_F(SpinTest, AMessageStormKeepsIndicesInTheTextAndTheValueWithinTheLimits) {

@@ -226,12 +226,10 @@ TEST_F(TextBoxTest, PaintingMakesAndLeaksNothing) {
     voTextBox* box = Make();
     box->SetBackgroundColor(kDark);
     box->Redraw(true);
-    GdiLeakCounter counter;
-    ASSERT_TRUE(counter.Installed());
-    const GdiCounts before = counter.Live();
-    for (int paint = 0; paint < 10000; ++paint) box->Redraw(true);
-    EXPECT_EQ(counter.Live(), before) << counter.Describe();
-    EXPECT_EQ(counter.Acquired(), (GdiCounts{0, 10000})) << "a paint takes its paint DC only";
+    const auto paint = [&](int times) {
+        for (int i = 0; i < times; ++i) box->Redraw(true);
+    };
+    ExpectPaintsMakeNothing(paint, 10000, 10000);
 }
 
 TEST_F(TextBoxTest, AParentMayDeleteTheBoxInsideEachNotification) {

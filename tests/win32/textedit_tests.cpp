@@ -310,12 +310,7 @@ TEST_F(TextEditTest, EachSkinModeDrawsItsOwnPiecesAndPaintingMakesAndLeaksNothin
     };
     paintLooks(2);
     PumpMessages();
-    GdiLeakCounter counter;
-    ASSERT_TRUE(counter.Installed());
-    const GdiCounts before = counter.Live();
-    paintLooks(2500);
-    EXPECT_EQ(counter.Live(), before) << counter.Describe();
-    EXPECT_EQ(counter.Acquired(), (GdiCounts{0, 4 * 2500})) << "a paint makes nothing";
+    ExpectPaintsMakeNothing(paintLooks, 2500, 4 * 2500);
 }
 
 TEST_F(TextEditTest, AMessageStormKeepsIndicesInTheTextAndItWithinMaxLength) {

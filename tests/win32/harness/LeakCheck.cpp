@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <map>
 #include <set>
 #include <sstream>
@@ -296,4 +298,16 @@ std::string GdiLeakCounter::Describe() const {
     for (HGDIOBJ object : liveObjects) text << ObjectTypeName(object) << ' ' << object << "; ";
     for (const auto& entry : liveDCs) text << "DC " << entry.first << " x" << entry.second << "; ";
     return text.str();
+}
+
+void ExpectPaintsMakeNothing(const std::function<void(int rounds)>& paint, int rounds, long paints) {
+    GdiLeakCounter counter;
+    if (!counter.Installed()) {
+        ADD_FAILURE() << "another leak counter is installed";
+        return;
+    }
+    const GdiCounts before = counter.Live();
+    paint(rounds);
+    EXPECT_EQ(counter.Live(), before) << counter.Describe();
+    EXPECT_EQ(counter.Acquired(), (GdiCounts{0, paints})) << "a paint makes nothing";
 }

@@ -3,6 +3,7 @@
 // delete functions this executable imports from gdi32 and user32 (Wine's
 // GetGuiResources always answers 0, and the library's own bookkeeping is
 // what is under test).
+#include <functional>
 #include <ostream>
 #include <string>
 
@@ -40,3 +41,9 @@ public:
 private:
     bool installed_ = false;
 };
+
+// The leak check of a control's painting. `paint(rounds)`, its looks already
+// painted once so their pieces and fonts are cached, must leave every GDI
+// object and DC as it found them, and acquire nothing but the window DC of
+// each of its `paints` paints: a paint makes nothing.
+void ExpectPaintsMakeNothing(const std::function<void(int rounds)>& paint, int rounds, long paints);
