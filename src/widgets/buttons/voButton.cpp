@@ -38,14 +38,16 @@ LRESULT voButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT voButton::OnKey(UINT message, WPARAM wParam, LPARAM) {
     // The steps of a press and a release inside, as a click takes them.
     switch (space.Take(message == WM_KEYDOWN, static_cast<unsigned>(wParam))) {
-    case vo::KeyEdge::Pressed: Step({vo::ButtonMouseEvent::Press, true, false, false}, true); break;
-    case vo::KeyEdge::Released:
-        Step({vo::ButtonMouseEvent::Release, true, false, false}, true);
-        break;
+    case vo::KeyEdge::Pressed: PressInPlace(); break;
+    case vo::KeyEdge::Released: ReleaseInPlace(); break;
     case vo::KeyEdge::None: break;
     }
     return 0;
 }
+
+void voButton::PressInPlace() { Step({vo::ButtonMouseEvent::Press, true, false, false}, true); }
+
+void voButton::ReleaseInPlace() { Step({vo::ButtonMouseEvent::Release, true, false, false}, true); }
 
 LRESULT voButton::OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam) {
     // The key-up goes to the new focus: the press ends without a click.
@@ -303,9 +305,8 @@ AccessibleFacts voButton::DescribeAccessible(long item) const {
 }
 
 void voButton::DoAccessibleAction(long) {
-    // A press and a release inside, through the same steps as the mouse's.
+    // A press and a release inside, as the key gives them.
     const vo::LifeGuard::Watch watch = WatchLife();
-    Step({vo::ButtonMouseEvent::Press, true, true, false});
-    if (!watch.Alive()) return;
-    Step({vo::ButtonMouseEvent::Release, true, false, GetCapture() == ownWindow});
+    PressInPlace();
+    if (watch.Alive()) ReleaseInPlace();
 }

@@ -86,6 +86,10 @@ private:
     LRESULT OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam);
     // `byKey`: the step of a key, which takes no mouse capture.
     void Step(const vo::ButtonMouseInput& input, bool byKey = false);
+    // A press and its release over the button that take no mouse capture:
+    // a key's, a reader's.
+    void PressInPlace();
+    void ReleaseInPlace();
 
     void PaintRoundIcon(HDC dc);
     void PaintSkin(HDC dc);

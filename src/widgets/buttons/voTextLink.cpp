@@ -29,7 +29,7 @@ LRESULT voTextLink::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT voTextLink::OnKey(UINT, WPARAM wParam, LPARAM lParam) {
     const bool repeat = (lParam & (1 << 30)) != 0;
-    if (wParam == VK_RETURN && !repeat && !target.empty() && openTarget) openTarget(target);
+    if (wParam == VK_RETURN && !repeat) Open();
     return 0;
 }
 
@@ -83,7 +83,7 @@ LRESULT voTextLink::OnMouse(UINT message, WPARAM, LPARAM lParam) {
     case WM_LBUTTONDOWN: SetCapture(ownWindow); break;
     case WM_LBUTTONUP:
         if (GetCapture() == ownWindow) ReleaseCapture();
-        if (Inside(lParam) && !target.empty() && openTarget) openTarget(target);
+        if (Inside(lParam)) Open();
         break;
     case WM_MOUSELEAVE: Leave(); break;
     default: break;
@@ -127,6 +127,9 @@ AccessibleFacts voTextLink::DescribeAccessible(long item) const {
     return facts;
 }
 
-void voTextLink::DoAccessibleAction(long) {
+void voTextLink::DoAccessibleAction(long) { Open(); }
+
+void voTextLink::Open() {
+    // Nothing happens while there is no target, or nothing to open it with.
     if (!target.empty() && openTarget) openTarget(target);
 }

@@ -51,6 +51,7 @@ private:
     void Move(LPARAM lParam);
     void Leave();
     bool Inside(LPARAM lParam) const;
+    void Open();
 
     voMessageMap<voTextLink> messageMap;
 };

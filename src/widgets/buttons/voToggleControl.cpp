@@ -31,21 +31,26 @@ LRESULT voToggleControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) 
 
 LRESULT voToggleControl::OnKey(UINT message, WPARAM wParam, LPARAM) {
     const vo::KeyEdge edge = space.Take(message == WM_KEYDOWN, static_cast<unsigned>(wParam));
-    if (edge == vo::KeyEdge::Pressed && enabled) {
-        vo::ToggleModel model = Model();
-        vo::PressToggle(model);
-        Store(model);
-        Redraw(false);
-    }
+    if (edge == vo::KeyEdge::Pressed && enabled) PressInPlace();
     // A press cancelled meanwhile (disabled, focus lost) clicks nothing.
-    if (edge != vo::KeyEdge::Released || !pressing) return 0;
+    if (edge == vo::KeyEdge::Released && pressing) ReleaseInPlace();
+    return 0;
+}
+
+void voToggleControl::PressInPlace() {
+    vo::ToggleModel model = Model();
+    vo::PressToggle(model);
+    Store(model);
+    Redraw(false);
+}
+
+void voToggleControl::ReleaseInPlace() {
     vo::ToggleModel model = Model();
     const vo::ToggleNotice notice = vo::ReleaseToggle(model, toggleKind, true);
     Store(model);
     Redraw(false);
     // Last, as for a click: the parent may delete the control.
     if (notice.send) NotifyParent(notice.code);
-    return 0;
 }
 
 LRESULT voToggleControl::OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -244,10 +249,6 @@ AccessibleFacts voToggleControl::DescribeAccessible(long item) const {
 
 void voToggleControl::DoAccessibleAction(long) {
     if (!enabled) return;
-    vo::ToggleModel model = Model();
-    vo::PressToggle(model);
-    const vo::ToggleNotice notice = vo::ReleaseToggle(model, toggleKind, true);
-    Store(model);
-    Redraw(false);
-    if (notice.send) NotifyParent(notice.code);
+    PressInPlace();
+    ReleaseInPlace();
 }

@@ -67,6 +67,10 @@ private:
     LRESULT OnKillFocus(UINT message, WPARAM wParam, LPARAM lParam);
 
     void Press();
+    // A press and its release over the control that take no mouse capture:
+    // a key's, a reader's.
+    void PressInPlace();
+    void ReleaseInPlace();
     void Move(WPARAM wParam, LPARAM lParam);
     void Release(LPARAM lParam);
     void CancelPress();
